@@ -1,0 +1,59 @@
+# The whole set-up on a fresh Debian 12 machine:
+#   make run    installs the Debian packages Nuvra needs, builds it and starts it
+#   make test   the same set-up, then every test
+# Nothing is downloaded except Debian packages.
+
+PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev \
+            googletest libgtest-dev libgmock-dev libbenchmark-dev
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+# CI treats warnings as errors; a developer's build only shows them.
+WERROR := $(if $(CI),ON,OFF)
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps run build test test-sanitize bench install clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:$$missing"; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+build/release/build.ninja: | deps
+	cmake --preset release -DNUVRA_WARNINGS_AS_ERRORS=$(WERROR)
+
+build: deps build/release/build.ninja
+	cmake --build --preset release -j $(JOBS)
+
+run: build
+	./build/release/app/Nuvra
+
+build/debug/build.ninja: | deps
+	cmake --preset debug -DNUVRA_WARNINGS_AS_ERRORS=$(WERROR)
+
+test: deps build/debug/build.ninja
+	cmake --build --preset debug -j $(JOBS)
+	ctest --preset debug -j $(JOBS)
+
+build/asan/build.ninja: | deps
+	cmake --preset asan -DNUVRA_WARNINGS_AS_ERRORS=$(WERROR)
+
+test-sanitize: deps build/asan/build.ninja
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+bench: build
+	bench/run
+
+install: build
+	cmake --install build/release --prefix $(or $(PREFIX),/usr/local)
+
+clean:
+	rm -rf build

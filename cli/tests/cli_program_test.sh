@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs the built nuvra-cli as a script would: outputs, batch input and exit statuses.
+set -u
+cli=$1
+failures=0
+passes=0
+
+expect() {
+    local name=$1 expected=$2 actual=$3
+    if [ "$expected" == "$actual" ]; then
+        passes=$((passes + 1))
+    else
+        failures=$((failures + 1))
+        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$name" "$expected" "$actual"
+    fi
+}
+
+expect "left to right" "20" "$("$cli" keys '2+3*4=')"
+expect "undefined" "undefined" "$("$cli" keys '8/0=')"
+expect "rpn json" '{"shown":"2","entry":"2","stack":["8"],"history":[[" 5 +3","8"]],"beeps":0}' \
+    "$("$cli" keys --json --rpn '5{Enter}3+2')"
+expect "number" "12" "$("$cli" number 12abc)"
+expect "batch" $'20\n.5' "$(printf '2+3*4=\n1/2=\n' | "$cli" keys -)"
+
+"$cli" >/dev/null 2>&1
+expect "no command exits 2" "2" "$?"
+"$cli" frobnicate >/dev/null 2>&1
+expect "unknown command exits 2" "2" "$?"
+
+rm -rf "$NUVRA_CONFIG_DIR"
+"$cli" setting Nuvra Settings Splash >/dev/null
+expect "absent setting exits 1" "1" "$?"
+"$cli" setting Nuvra Settings Splash 0
+expect "written setting reads back" "0" "$("$cli" setting Nuvra Settings Splash)"
+
+echo "$passes passed, $failures failed"
+[ "$failures" -eq 0 ]

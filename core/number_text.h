@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nuvra::core {
+
+// The value of the longest leading number of a text: blanks skipped, an optional sign, digits
+// with at most one ".", an optional exponent. A text without a leading number gives 0; a
+// magnitude beyond the double range gives an infinity of the number's sign.
+double ReadLeadingNumber(std::string_view text);
+
+// The shortest text of a double with at most 15 significant digits: "." as the decimal point,
+// "0.5" for magnitudes below 1, no grouping, and "1.5E+15" / "1E-05" outside 1E-4 .. 1E+15.
+std::string NumberToText(double value);
+
+// Writes NumberToText(value) into a caller's buffer of at least kNumberTextCapacity characters
+// and returns the length; the allocation-free form for inner loops.
+inline constexpr std::size_t kNumberTextCapacity = 32;
+std::size_t NumberToText(double value, char* buffer);
+
+// The numeric test for pasted text: the whole text, with blanks around it, is one number in the
+// sense of ReadLeadingNumber, optionally with grouping commas ("1,234,567") in its integer part.
+// Gives the number's value with the commas read as grouping, or nothing when the test fails.
+std::optional<double> ReadPastedNumber(std::string_view text);
+
+} // namespace nuvra::core
