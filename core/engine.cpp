@@ -257,7 +257,7 @@ bool Engine::PasteNumber(const std::optional<std::string>& clipboardText)
     if (!clipboardText)
         return false;
     const std::optional<double> value = ReadPastedNumber(*clipboardText);
-    if (!value || !std::isfinite(*value)) {
+    if (!value) {
         m_session.feedback.beep();
         return false;
     }

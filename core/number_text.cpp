@@ -18,6 +18,15 @@ bool isBlank(char c)
     return c == ' ' || c == '\t';
 }
 
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
 // Length of the leading number of text starting at position start (after blanks), or 0.
 std::size_t scanNumber(std::string_view text, std::size_t start)
 {
@@ -211,15 +220,20 @@ std::string NumberToText(double value)
     return std::string(buffer, NumberToText(value, buffer));
 }
 
+std::optional<double> ReadWholeNumber(std::string_view text)
+{
+    text = trimBlanks(text);
+    if (text.empty() || scanNumber(text, 0) != text.size())
+        return std::nullopt;
+    const double value = convertNumber(text);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 std::optional<double> ReadPastedNumber(std::string_view text)
 {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
-    text = text.substr(begin, end - begin);
+    text = trimBlanks(text);
 
     // Grouping commas are accepted only in their proper places: one to three digits, then
     // groups of exactly three. They are dropped before the number is read.
@@ -244,9 +258,7 @@ std::optional<double> ReadPastedNumber(std::string_view text)
     if (grouped && groupDigits != 3)
         return std::nullopt;
     plain.append(text.substr(i));
-    if (scanNumber(plain, 0) != plain.size() || plain.empty())
-        return std::nullopt;
-    return convertNumber(plain);
+    return ReadWholeNumber(plain);
 }
 
 } // namespace nuvra::core

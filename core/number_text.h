@@ -20,9 +20,14 @@ std::string NumberToText(double value);
 inline constexpr std::size_t kNumberTextCapacity = 32;
 std::size_t NumberToText(double value, char* buffer);
 
+// The whole text, with blanks around it, as one finite number in the sense of ReadLeadingNumber;
+// nothing when anything else is in the text or the magnitude is beyond the double range.
+std::optional<double> ReadWholeNumber(std::string_view text);
+
 // The numeric test for pasted text: the whole text, with blanks around it, is one number in the
 // sense of ReadLeadingNumber, optionally with grouping commas ("1,234,567") in its integer part.
-// Gives the number's value with the commas read as grouping, or nothing when the test fails.
+// Gives the number's value with the commas read as grouping, or nothing when the test fails
+// or the magnitude is beyond the double range.
 std::optional<double> ReadPastedNumber(std::string_view text);
 
 } // namespace nuvra::core

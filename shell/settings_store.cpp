@@ -1,79 +1,13 @@
 #include "shell/settings_store.h"
 
-#include <charconv>
+#include "core/number_text.h"
+
 #include <cmath>
 #include <optional>
-#include <system_error>
 
 namespace nuvra::shell {
 
 namespace {
-
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// The whole text as a decimal number: optional blanks, an optional sign, digits with at most
-// one '.', an optional exponent, optional blanks, and nothing else. "." is the decimal point
-// whatever the user's locale. A magnitude beyond a double counts as not numeric.
-std::optional<double> parseNumber(std::string_view text)
-{
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    std::size_t i = 0;
-    std::size_t digits = 0;
-    while (i < text.size() && isDigit(text[i])) {
-        ++i;
-        ++digits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && isDigit(text[i])) {
-            ++i;
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return std::nullopt;
-    }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            ++i;
-        }
-        const std::size_t exponentStart = i;
-        while (i < text.size() && isDigit(text[i])) {
-            ++i;
-        }
-        if (i == exponentStart) {
-            return std::nullopt;
-        }
-    }
-    if (i != text.size()) {
-        return std::nullopt;
-    }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return negative ? -value : value;
-}
 
 struct GraphKey {
     std::string_view key;
@@ -89,7 +23,7 @@ int readGraphValue(const SettingsStore& store, const GraphKey& rule)
     if (text.find_first_of("()") != std::string::npos) {
         return rule.defaultValue;
     }
-    const auto value = parseNumber(text);
+    const auto value = core::ReadWholeNumber(text);
     if (!value || *value < rule.lowest || *value > rule.highest) {
         return rule.defaultValue;
     }
@@ -126,7 +60,7 @@ double SettingsStore::readNumber(std::string_view application, std::string_view 
     if (!text) {
         return defaultValue;
     }
-    return parseNumber(*text).value_or(defaultValue);
+    return core::ReadWholeNumber(*text).value_or(defaultValue);
 }
 
 double SettingsStore::readFlag(std::string_view section, std::string_view key,
