@@ -7,36 +7,52 @@
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: nuvra-cli COMMAND ARGUMENTS\n"
-    "commands:\n"
-    "  number TEXT                 the number text of TEXT's leading number\n"
-    "  keys [--rpn] [--decimals 0|2|4|9] [--grouping] [--json] KEYS\n"
-    "                              the display after typing KEYS into a fresh calculator\n"
-    "  setting APPLICATION SECTION KEY [VALUE]\n"
-    "                              read or write one setting\n"
-    "Give - as the last argument to take one input per line from standard input.\n";
+using nuvra::cli::CommandEntry;
+
+std::vector<CommandEntry> allCommands()
+{
+    std::vector<CommandEntry> commands{
+        {"number", nuvra::cli::runNumberCommand,
+         "  number TEXT                 the number text of TEXT's leading number\n"},
+        {"keys", nuvra::cli::runKeysCommand,
+         "  keys [--rpn] [--decimals 0|2|4|9] [--grouping] [--json] KEYS\n"
+         "                              the display after typing KEYS into a fresh calculator\n"},
+        {"setting", nuvra::cli::runSettingCommand,
+         "  setting APPLICATION SECTION KEY [VALUE]\n"
+         "                              read or write one setting\n"},
+    };
+    for (auto group : {nuvra::cli::scienceCommands(), nuvra::cli::toolCommands()})
+        commands.insert(commands.end(), group.begin(), group.end());
+    return commands;
+}
+
+void printUsage(std::ostream& out, const std::vector<CommandEntry>& commands)
+{
+    out << "usage: nuvra-cli COMMAND ARGUMENTS\ncommands:\n";
+    for (const CommandEntry& command : commands)
+        out << command.usage;
+    out << "Give - as the last argument to take one input per line from standard input.\n";
+}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    const std::vector<CommandEntry> commands = allCommands();
     if (argc < 2) {
-        std::cerr << kUsage;
+        printUsage(std::cerr, commands);
         return nuvra::cli::kUsageError;
     }
-    const std::string_view command = argv[1];
+    const std::string_view name = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
-    if (command == "number")
-        return nuvra::cli::runNumberCommand(args, std::cin, std::cout, std::cerr);
-    if (command == "keys")
-        return nuvra::cli::runKeysCommand(args, std::cin, std::cout, std::cerr);
-    if (command == "setting")
-        return nuvra::cli::runSettingCommand(args, std::cin, std::cout, std::cerr);
-    if (command == "--help" || command == "help") {
-        std::cout << kUsage;
+    for (const CommandEntry& command : commands) {
+        if (command.name == name)
+            return command.run(args, std::cin, std::cout, std::cerr);
+    }
+    if (name == "--help" || name == "help") {
+        printUsage(std::cout, commands);
         return 0;
     }
-    std::cerr << kUsage;
+    printUsage(std::cerr, commands);
     return nuvra::cli::kUsageError;
 }

@@ -27,6 +27,9 @@ struct EngineState {
     bool signPrefixed = false;
 };
 
+// The program-wide angular system of the scientific functions; graphs always use radians.
+enum class AngularSystem { Degrees = 0, Radians = 1, Gradians = 2, Turns = 3 };
+
 // The program-wide calculator state: one per run, built fresh by every test.
 struct Session {
     explicit Session(Feedback& sounds) : feedback(sounds) {}
@@ -36,6 +39,7 @@ struct Session {
     EngineState engine;
     OperandStack stack;
     HistoryLists history;
+    AngularSystem angularSystem = AngularSystem::Degrees;
 };
 
 } // namespace nuvra::core

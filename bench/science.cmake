@@ -1,0 +1,1 @@
+# Benchmarks of the formula evaluator and the scientific models.

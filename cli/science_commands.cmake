@@ -1,0 +1,7 @@
+# The commands over the formula evaluator and the scientific models.
+add_library(cli_science STATIC)
+target_sources(cli_science PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/science_commands.cpp
+)
+target_include_directories(cli_science PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(cli_science PUBLIC project_options core)

@@ -1,0 +1,10 @@
+#include "cli/commands.h"
+
+namespace nuvra::cli {
+
+std::vector<CommandEntry> toolCommands()
+{
+    return {};
+}
+
+} // namespace nuvra::cli
