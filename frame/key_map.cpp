@@ -33,37 +33,6 @@ KeypadButton digitButton(int value)
 
 } // namespace
 
-int keypadRowTopTwips(KeypadButton button)
-{
-    switch (button) {
-    case KeypadButton::Digit7:
-    case KeypadButton::Digit8:
-    case KeypadButton::Digit9:
-    case KeypadButton::Divide:
-        return 855;
-    case KeypadButton::Digit4:
-    case KeypadButton::Digit5:
-    case KeypadButton::Digit6:
-    case KeypadButton::Multiply:
-    case KeypadButton::Cancel:
-        return 1395;
-    case KeypadButton::Digit1:
-    case KeypadButton::Digit2:
-    case KeypadButton::Digit3:
-    case KeypadButton::Subtract:
-    case KeypadButton::Equals:
-        return 1935;
-    case KeypadButton::Digit0:
-    case KeypadButton::Add:
-    case KeypadButton::Dot:
-        return 2475;
-    case KeypadButton::Backspace:
-    case KeypadButton::Sign:
-        break;
-    }
-    return 0;
-}
-
 std::string_view toolboxShortcutName(char letter)
 {
     static constexpr std::array<std::pair<char, std::string_view>, 13> kNames{{

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/engine.h"
+#include "core/keypad.h"
 #include "frame/rpn_engine.h"
 #include "frame/rpn_panel.h"
 
@@ -10,72 +11,13 @@
 
 namespace nuvra::frame {
 
-// Key codes of the keys the keyboard map knows; letters carry their upper-case character.
-enum class KeyCode {
-    Other = 0,
-    Backspace = 8,
-    Enter = 13,
-    Shift = 16,
-    Control = 17,
-    Escape = 27,
-    Left = 37,
-    Up = 38,
-    Right = 39,
-    Down = 40,
-    Delete = 46,
-    A = 'A', C = 'C', E = 'E', F = 'F', G = 'G', H = 'H', J = 'J', K = 'K', M = 'M', N = 'N',
-    O = 'O', Q = 'Q', S = 'S', T = 'T', U = 'U', V = 'V', W = 'W', X = 'X', Z = 'Z',
-    F1 = 112,
-    F2 = 113,
-    F5 = 116,
-    F6 = 117,
-    F8 = 119,
-};
-
-enum class KeypadButton {
-    Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
-    Dot, Add, Subtract, Multiply, Divide, Equals, Cancel, Backspace, Sign,
-};
-
-// The keypad row a button sits in, as its top in twips (855, 1395, 1935, 2475); the sign and
-// backspace buttons sit elsewhere and give 0.
-int keypadRowTopTwips(KeypadButton button);
-inline constexpr int kPressOffsetTwips = 10;
-
-// What a key asks of the windows around the calculator; the calculator's own operations are
-// already done when it is returned.
-enum class WindowCommand {
-    None,
-    ToggleToolbox,       // letter and toolboxName say which
-    MoveFrame,           // direction says where
-    ExitStripLeft,
-    ExitStripRight,
-    ActivateExitStrip,   // Enter while the exit strip is open
-    OpenExitStrip,
-    CopyShownText,
-    PasteNumber,         // the window reads the clipboard and calls KeyMap::PasteNumber
-    OpenControlPanel,
-    ToggleButler,
-    ShowAbout,
-    ResetEverything,
-    ToggleSound,
-    ShowUpdateWindow,
-    ShowSettingsPanel,
-    StandardMode,        // Alt+1
-    ScientificPage,      // Alt+2
-    StatisticsPage,      // Alt+3
-};
-
-enum class Direction { Up, Down, Left, Right };
-
-struct KeyOutcome {
-    WindowCommand command = WindowCommand::None;
-    char letter = 0;
-    std::string_view toolboxName;
-    Direction direction = Direction::Up;
-    // The Equation toolbox keeps the keyboard focus after Ctrl+Q.
-    bool keepFocus = false;
-};
+using core::Direction;
+using core::KeyCode;
+using core::KeyOutcome;
+using core::KeypadButton;
+using core::keypadRowTopTwips;
+using core::kPressOffsetTwips;
+using core::WindowCommand;
 
 // The name the shortcut popup shows for a Ctrl+letter toolbox toggle, or "" for other letters.
 std::string_view toolboxShortcutName(char letter);
@@ -92,28 +34,23 @@ std::optional<TwipsRect> movedFrame(TwipsRect frame, int screenWidth, int screen
                                     Direction direction);
 
 // The keypad buttons and the keyboard (KeyDown, KeyPress, KeyUp) turned into operations.
-class KeyMap {
+class KeyMap final : public core::KeypadInput {
 public:
     KeyMap(core::Session& session, RpnPanel& panel);
 
-    // A mouse button released over a keypad button.
-    void keypad(KeypadButton button);
-    // shiftArgument is the Shift state that comes with the key event; the letter shortcuts
-    // test the held flags instead.
-    KeyOutcome KeyDown(KeyCode key, bool shiftArgument = false);
-    KeyOutcome KeyPress(char typed);
-    void KeyUp();
-    KeyOutcome altDigit(int digit);
-
-    bool PasteNumber(const std::optional<std::string>& clipboardText);
+    void keypad(KeypadButton button) override;
+    KeyOutcome KeyDown(KeyCode key, bool shiftArgument = false) override;
+    KeyOutcome KeyPress(char typed) override;
+    void KeyUp() override;
+    KeyOutcome altDigit(int digit) override;
+    bool PasteNumber(const std::optional<std::string>& clipboardText) override;
 
     bool ctrlHeld() const { return m_ctrlHeld; }
     bool shiftHeld() const { return m_shiftHeld; }
-    // The button drawn pressed (and 10 twips lower) until the next key-up.
-    std::optional<KeypadButton> pressedButton() const { return m_pressed; }
+    std::optional<KeypadButton> pressedButton() const override { return m_pressed; }
 
     bool exitStripOpen() const { return m_exitStripOpen; }
-    void setExitStripOpen(bool open) { m_exitStripOpen = open; }
+    void setExitStripOpen(bool open) override { m_exitStripOpen = open; }
 
     core::Engine& engine() { return m_engine; }
     RpnEngine& rpn() { return m_rpn; }
