@@ -1,21 +1,21 @@
+#include "app/calculator_app.h"
+
 #include <QApplication>
-#include <QLabel>
 #include <QTimer>
 
-// The calculator's windows arrive with the desktop program; until then the program shows one
-// window and ends cleanly, also when asked to quit after a delay (--quit-after MS).
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nuvra"));
-    QLabel window(QStringLiteral("Nuvra"));
-    window.setObjectName(QStringLiteral("wm"));
-    window.setMinimumSize(194, 200);
-    window.setAlignment(Qt::AlignCenter);
-    window.show();
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    nuvra::app::CalculatorApp calculator;
+    calculator.start();
+
+    // Scripts and tests may ask for a quit after a delay.
     const QStringList args = QApplication::arguments();
     const qsizetype quitAt = args.indexOf(QStringLiteral("--quit-after"));
     if (quitAt >= 0 && quitAt + 1 < args.size())
-        QTimer::singleShot(args.at(quitAt + 1).toInt(), &app, &QApplication::quit);
-    return app.exec();
+        QTimer::singleShot(args.at(quitAt + 1).toInt(), &application, &QApplication::quit);
+    return application.exec();
 }

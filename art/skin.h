@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+// Every picture of the skin is drawn here, as vector art, so it stays crisp at any scale.
+namespace nuvra::art {
+
+enum class KeyStyle { Digit, Operator, Equals, Cancel, Function };
+enum class TitleButton { Menu, Minimise, Close };
+enum class StackGlyph { Roll, Swap, Drop };
+
+QColor displayColour();
+QColor errorColour();
+
+void paintFrameBody(QPainter& painter, const QRectF& body, qreal titleBarHeight);
+void paintTitleButton(QPainter& painter, const QRectF& rect, TitleButton kind, bool hovered);
+void paintKey(QPainter& painter, const QRectF& rect, KeyStyle style, const QString& label,
+              bool pressed, bool hovered);
+void paintDisplay(QPainter& painter, const QRectF& rect);
+// The strips laid over the display and the keypad: copy/paste and the exit question.
+void paintStrip(QPainter& painter, const QRectF& rect);
+void paintUnderline(QPainter& painter, const QRectF& rect);
+void paintStackPanel(QPainter& painter, const QRectF& rect);
+void paintStackCommand(QPainter& painter, const QRectF& rect, StackGlyph glyph, bool lit);
+// The settings gear and the always-on-top pin of the display corners.
+void paintGear(QPainter& painter, const QRectF& rect, bool hovered);
+void paintPin(QPainter& painter, const QRectF& rect, bool checked);
+
+// The program's icon, drawn at the usual sizes.
+QIcon applicationIcon();
+
+} // namespace nuvra::art

@@ -1,0 +1,246 @@
+#include "core/session.h"
+#include "core/ui/butler_channel.h"
+#include "core/ui/form1.h"
+#include "frame/key_map.h"
+#include "frame/rpn_panel.h"
+#include "frame/ui/wm.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace nuvra;
+
+// The frame with the main window, driven through its real widgets.
+class WmTests : public QObject {
+    Q_OBJECT
+
+private:
+    struct Calculator {
+        core::CountingFeedback sounds;
+        core::Session session{sounds};
+        frame::RpnPanel panel{session};
+        frame::KeyMap keys{session, panel};
+        core::ui::ButlerChannel butler;
+        frame::ui::Wm wm{session, panel, keys, butler};
+
+        Calculator()
+        {
+            wm.show();
+            wm.form1().FocusKeypad();
+        }
+        QWidget* child(const char* name) { return wm.findChild<QWidget*>(name); }
+        QWidget* surface() { return child("main_bg"); }
+        QString shown() { return child("lblnumber")->accessibleName(); }
+        void click(const QStringList& names)
+        {
+            for (const QString& name : names) {
+                QWidget* key = wm.findChild<QWidget*>(name);
+                QVERIFY2(key, qPrintable(name));
+                QTest::mouseClick(key, Qt::LeftButton);
+            }
+        }
+        void type(const QString& text)
+        {
+            for (const QChar c : text)
+                QTest::keyClick(surface(), c.toLatin1());
+        }
+        void shifted(Qt::Key key)
+        {
+            QTest::keyPress(surface(), Qt::Key_Shift);
+            QTest::keyClick(surface(), key, Qt::ShiftModifier);
+        }
+    };
+
+private slots:
+    void keypadClicks_data()
+    {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("left_to_right") << QStringList{"cmd2", "cmdADD", "cmd3", "cmdMULTIPLY",
+                                                       "cmd4", "cmdEQUALS"}
+                                       << "20";
+        QTest::newRow("divide_by_zero") << QStringList{"cmd8", "cmdDIVIDE", "cmd0", "cmdEQUALS"}
+                                        << "undefined";
+        QTest::newRow("sign_and_backspace") << QStringList{"cmd1", "cmd2", "cmdBK", "cmdSIGN"}
+                                            << "-1";
+        QTest::newRow("cancel") << QStringList{"cmd9", "cmdADD", "cmd9", "cmdCancel"} << "0";
+        QTest::newRow("point") << QStringList{"cmd1", "cmdDOT", "cmd5", "cmdSubtract", "cmd0",
+                                              "cmdDOT", "cmd5", "cmdEQUALS"}
+                               << "1";
+    }
+    void keypadClicks()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, shown);
+        Calculator calculator;
+        calculator.click(keys);
+        QCOMPARE(calculator.shown(), shown);
+    }
+
+    void keyboardTyping_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("left_to_right") << "2+3*4=" << "20";
+        QTest::newRow("enter_is_equals") << "7*6\r" << "42";
+        QTest::newRow("undefined") << "8/0=" << "undefined";
+        QTest::newRow("new_calculation_after_undefined") << "8/0=3+2=" << "5";
+        QTest::newRow("typed_c_cancels") << "12c" << "0";
+    }
+    void keyboardTyping()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        Calculator calculator;
+        calculator.type(typed);
+        QCOMPARE(calculator.shown(), shown);
+    }
+
+    void errorWordsAreOrange()
+    {
+        Calculator calculator;
+        calculator.type("8/0=");
+        QVERIFY(calculator.session.display.shownInErrorColour());
+        calculator.type("3");
+        QVERIFY(!calculator.session.display.shownInErrorColour());
+    }
+
+    void pressedKeyMovesDownUntilKeyUp()
+    {
+        Calculator calculator;
+        QWidget* seven = calculator.child("cmd7");
+        const int restTop = seven->y();
+        QTest::keyPress(calculator.surface(), Qt::Key_7, Qt::NoModifier);
+        QCOMPARE(seven->y(), restTop + 1);
+        QTest::keyRelease(calculator.surface(), Qt::Key_7, Qt::NoModifier);
+        QCOMPARE(seven->y(), restTop);
+    }
+
+    void cKeyCancelsOnce()
+    {
+        Calculator calculator;
+        calculator.type("5+3=");
+        QTest::keyClick(calculator.surface(), 'c');
+        QCOMPARE(calculator.shown(), QString("0"));
+        QCOMPARE(calculator.sounds.beeps(), 0);
+    }
+
+    void rpnModeShowsTheStack()
+    {
+        Calculator calculator;
+        QCOMPARE(calculator.wm.width(), 194);
+        calculator.shifted(Qt::Key_M);
+        QVERIFY(calculator.session.engine.rpnMode);
+        QCOMPARE(calculator.wm.width(), 318);
+        QVERIFY(calculator.child("RPN_Empty")->isVisible());
+        calculator.type("5\r3+2");
+        QCOMPARE(calculator.shown(), QString("2"));
+        auto* rows = calculator.wm.findChild<QListWidget*>("RPNList_2");
+        QVERIFY(rows->isVisible());
+        QCOMPARE(rows->count(), 1);
+        QCOMPARE(rows->item(0)->text(), QString("Y:   8"));
+        QVERIFY(!calculator.child("RPN_Empty")->isVisible());
+        QCOMPARE(calculator.child("cmdEQUALS")->accessibleName(), QString("="));
+    }
+
+    void stackCommandsByMouseAndKeyboard()
+    {
+        Calculator calculator;
+        calculator.panel.EnterRpnMode();
+        calculator.type("1\r2\r3\r4");
+        calculator.click({"rpnh1"});
+        QCOMPARE(calculator.shown(), QString("3"));
+        auto* rows = calculator.wm.findChild<QListWidget*>("RPNList_2");
+        QCOMPARE(rows->item(2)->text(), QString("A:   4"));
+        calculator.shifted(Qt::Key_Z);
+        QCOMPARE(calculator.shown(), QString("2"));
+        QCOMPARE(rows->count(), 2);
+    }
+
+    void panelToggleClosesThePanel()
+    {
+        Calculator calculator;
+        calculator.panel.EnterRpnMode();
+        calculator.wm.applyPanelState();
+        calculator.click({"RPN_Toggle"});
+        QCOMPARE(calculator.wm.width(), 194);
+        QCOMPARE(QString::fromStdString(calculator.panel.SaveModeState()), QString("2"));
+        calculator.shifted(Qt::Key_S);
+        QCOMPARE(calculator.wm.width(), 318);
+    }
+
+    void exitStripByKeyboard()
+    {
+        Calculator calculator;
+        QSignalSpy confirmed(&calculator.wm.form1(), &core::ui::Form1::exitConfirmed);
+        QTest::keyPress(calculator.surface(), Qt::Key_Control);
+        QTest::keyClick(calculator.surface(), Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(calculator.child("killfr")->isVisible());
+        QTest::keyClick(calculator.surface(), '\r');
+        QVERIFY(!calculator.child("killfr")->isVisible());
+        QCOMPARE(confirmed.count(), 0);
+        calculator.click({"wb_btn"});
+        QVERIFY(calculator.child("killfr")->isVisible());
+        QTest::keyClick(calculator.surface(), Qt::Key_Right);
+        QTest::keyClick(calculator.surface(), '\r');
+        QCOMPARE(confirmed.count(), 1);
+    }
+
+    void copyAndPasteThroughTheClipboard()
+    {
+        Calculator calculator;
+        calculator.type("6*7=");
+        QTest::keyPress(calculator.surface(), Qt::Key_Control);
+        QTest::keyClick(calculator.surface(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("42"));
+        QApplication::clipboard()->setText(" 1,234 ");
+        QTest::keyPress(calculator.surface(), Qt::Key_Control);
+        QTest::keyClick(calculator.surface(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(calculator.shown(), QString("1234"));
+    }
+
+    void copyPasteStripOpensOnRightClickAndClosesOnChange()
+    {
+        Calculator calculator;
+        calculator.type("5");
+        QTest::mouseClick(calculator.child("lblnumber"), Qt::RightButton);
+        QVERIFY(calculator.child("copypaste_box")->isVisible());
+        calculator.type("1");
+        QVERIFY(!calculator.child("copypaste_box")->isVisible());
+    }
+
+    void hoverTextsReachTheButler()
+    {
+        Calculator calculator;
+        QSignalSpy texts(&calculator.butler, &core::ui::ButlerChannel::textShown);
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(calculator.child("cmdADD"), &enter);
+        QCOMPARE(calculator.butler.lastText(), QString("Add the values."));
+        QApplication::sendEvent(calculator.child("cmd7"), &enter);
+        QCOMPARE(calculator.butler.lastText(), QString("The Number / Digit 7."));
+        QCOMPARE(texts.count(), 2);
+    }
+
+    void everyKeypadControlHasItsName()
+    {
+        Calculator calculator;
+        for (const char* name :
+             {"Form1", "main_bg", "lblnumber", "txtnumber", "txtUSR", "cmd0", "cmd1", "cmd2",
+              "cmd3", "cmd4", "cmd5", "cmd6", "cmd7", "cmd8", "cmd9", "cmdDOT", "cmdADD",
+              "cmdSubtract", "cmdMULTIPLY", "cmdDIVIDE", "cmdEQUALS", "cmdCancel", "cmdBK",
+              "cmdSIGN", "cmdmnu", "aotmstr", "copypaste_box", "copypaste_copy",
+              "copypaste_paste", "copypaste_back", "copypaste_under", "killfr", "killfr_y",
+              "killfr_n", "killfr_u", "shr_1", "shr_2", "shr_3", "cmdExit", "wm_menu", "wb_min",
+              "wb_btn", "RPN_Panel", "RPNList_2", "RPN_Empty", "RPN_Emp_lbl", "RPN_Toggle",
+              "RPN_ToggleEx", "rpnh1", "rpnh2", "rpnh3", "RPN_box", "RPN_box_hlght"}) {
+            QVERIFY2(calculator.wm.findChild<QObject*>(name) || calculator.wm.objectName() == name,
+                     name);
+        }
+    }
+};
+
+QTEST_MAIN(WmTests)
+#include "wm_tests.moc"

@@ -1,0 +1,258 @@
+#include "frame/ui/wm.h"
+
+#include "art/skin.h"
+#include "core/hover_texts.h"
+#include "core/ui/butler_channel.h"
+#include "core/ui/form1.h"
+#include "frame/ui/stack_panel_widget.h"
+#include "platform/twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
+
+namespace nuvra::frame::ui {
+
+using platform::pixelsToTwips;
+using platform::twipsToPixels;
+
+namespace {
+
+constexpr int kTitleBarTwips = 230;
+
+QRect twipsRect(int left, int top, int width, int height)
+{
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+} // namespace
+
+// A title-bar button of the skin; the panel toggle uses the same widget with its own picture.
+class TitleButtonWidget : public QWidget {
+public:
+    using Painter = std::function<void(QPainter&, const QRectF&, bool)>;
+    TitleButtonWidget(const char* name, Painter paint, QWidget* parent)
+        : QWidget(parent), m_paint(std::move(paint))
+    {
+        setObjectName(name);
+        setMouseTracking(true);
+        setCursor(Qt::PointingHandCursor);
+    }
+    void setHot(bool hot)
+    {
+        if (hot != m_hot) {
+            m_hot = hot;
+            update();
+        }
+    }
+    std::function<void(QMouseEvent*)> onRelease;
+    std::function<void()> onHover;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        m_paint(painter, rect(), m_hot);
+    }
+    void enterEvent(QEnterEvent*) override
+    {
+        setHot(true);
+        if (onHover)
+            onHover();
+    }
+    void leaveEvent(QEvent*) override { setHot(false); }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (rect().contains(event->position().toPoint()) && onRelease)
+            onRelease(event);
+    }
+
+private:
+    Painter m_paint;
+    bool m_hot = false;
+};
+
+Wm::Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, core::ui::ButlerChannel& butler)
+    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_session(session), m_panel(panel), m_keys(keys), m_butler(butler)
+{
+    setObjectName("wm");
+    setWindowTitle("Nuvra");
+    setWindowIcon(art::applicationIcon());
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMouseTracking(true);
+
+    m_form1 = new core::ui::Form1(session, keys, butler, this);
+
+    m_menuButton = new TitleButtonWidget(
+        "wm_menu",
+        [](QPainter& p, const QRectF& r, bool hot) { art::paintTitleButton(p, r, art::TitleButton::Menu, hot); },
+        this);
+    m_menuButton->setGeometry(twipsRect(90, 15, 240, 210));
+    m_menuButton->onHover = [this] {
+        m_butler.ShowButlerText(QString::fromUtf8(core::hoverText("wm_menu").data()));
+    };
+    m_menuButton->onRelease = [this](QMouseEvent* event) {
+        if (event->button() == Qt::LeftButton)
+            emit controlPanelRequested();
+        else
+            emit menuRequested(mapToGlobal(QPoint(twipsToPixels(150), twipsToPixels(295))));
+    };
+
+    m_minimiseButton = new TitleButtonWidget(
+        "wb_min",
+        [](QPainter& p, const QRectF& r, bool hot) {
+            art::paintTitleButton(p, r, art::TitleButton::Minimise, hot);
+        },
+        this);
+    m_minimiseButton->setGeometry(twipsRect(2310, 15, 240, 210));
+    m_minimiseButton->onHover = [this] {
+        m_closeButton->setHot(false);
+        m_butler.ShowButlerText(QString::fromUtf8(core::hoverText("wb_min").data()));
+    };
+    m_minimiseButton->onRelease = [this](QMouseEvent*) { emit minimiseRequested(); };
+
+    m_closeButton = new TitleButtonWidget(
+        "wb_btn",
+        [](QPainter& p, const QRectF& r, bool hot) { art::paintTitleButton(p, r, art::TitleButton::Close, hot); },
+        this);
+    m_closeButton->setGeometry(twipsRect(2580, 15, 240, 210));
+    m_closeButton->onHover = [this] {
+        m_minimiseButton->setHot(false);
+        m_butler.ShowButlerText(QString::fromUtf8(core::hoverText("wb_btn").data()));
+    };
+    m_closeButton->onRelease = [this](QMouseEvent*) {
+        m_form1->openExitStrip();
+        m_form1->FocusKeypad();
+    };
+
+    m_panelToggle = new TitleButtonWidget(
+        "RPN_Toggle",
+        [this](QPainter& p, const QRectF& r, bool hot) {
+            // Closed: an arrow that points out of the frame; open: one that points back.
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setPen(QPen(hot ? art::displayColour() : QColor(0x9a, 0xa3, 0xb0), 1.6,
+                          Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            const QPointF c = r.center();
+            const qreal d = r.height() * 0.22;
+            const qreal dir = m_panel.panelOpen() ? -1.0 : 1.0;
+            p.drawLine(c + QPointF(-d * dir * 0.6, -d), c + QPointF(d * dir * 0.6, 0));
+            p.drawLine(c + QPointF(d * dir * 0.6, 0), c + QPointF(-d * dir * 0.6, d));
+        },
+        this);
+    m_panelToggle->setGeometry(twipsRect(2040, 15, 240, 210));
+    m_panelToggle->onHover = [this] {
+        m_butler.ShowButlerText(QString::fromUtf8(core::hoverText("RPN_Toggle").data()));
+    };
+    m_panelToggle->onRelease = [this](QMouseEvent*) {
+        m_panel.togglePanel();
+        applyPanelState();
+        m_form1->FocusKeypad();
+    };
+
+    m_stackPanel = new StackPanelWidget(session, panel, keys, butler, this);
+    m_stackPanel->setGeometry(twipsRect(kFrameWidthClosedTwips, core::ui::Form1::kTopTwips,
+                                        kFrameWidthOpenTwips - kFrameWidthClosedTwips - 90,
+                                        core::ui::Form1::kHeightTwips));
+    connect(m_stackPanel, &StackPanelWidget::commandDone, this, [this] {
+        m_form1->render();
+        m_form1->FocusKeypad();
+    });
+    connect(m_stackPanel, &StackPanelWidget::backgroundReleased, this, [this] {
+        emit toolboxesReshowRequested();
+        m_form1->FocusKeypad();
+    });
+    connect(m_form1, &core::ui::Form1::rendered, this, [this] {
+        applyPanelState();
+        m_stackPanel->refresh();
+    });
+    connect(m_form1, &core::ui::Form1::alwaysOnTopToggled, this, [this](bool onTop) {
+        // The frame changes its stacking about 100 ms later, once.
+        QTimer::singleShot(100, this, [this, onTop] { setAlwaysOnTop(onTop); });
+    });
+    connect(m_form1, &core::ui::Form1::exitCancelled, this, [this] { show(); });
+
+    applyPanelState();
+}
+
+void Wm::applyPanelState()
+{
+    const int width = twipsToPixels(m_panel.frameWidthTwips());
+    const int height = twipsToPixels(kHeightTwips);
+    if (size() != QSize(width, height))
+        setFixedSize(width, height);
+    m_stackPanel->setVisible(m_panel.panelOpen());
+    m_panelToggle->setVisible(m_panel.rpnMode());
+    m_panelToggle->update();
+    update();
+}
+
+void Wm::setAlwaysOnTop(bool onTop)
+{
+    if (QWindow* window = windowHandle()) {
+        window->setFlag(Qt::WindowStaysOnTopHint, onTop);
+        return;
+    }
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+}
+
+void Wm::moveToTwips(int left, int top)
+{
+    move(twipsToPixels(left), twipsToPixels(top));
+}
+
+int Wm::leftTwips() const
+{
+    return pixelsToTwips(x());
+}
+
+int Wm::topTwips() const
+{
+    return pixelsToTwips(y());
+}
+
+void Wm::restTitleButtons()
+{
+    m_minimiseButton->setHot(false);
+    m_closeButton->setHot(false);
+    if (m_panel.litCommand() != StackCommand::None) {
+        m_panel.rest();
+        m_stackPanel->refresh();
+    }
+}
+
+void Wm::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    art::paintFrameBody(painter, rect(), twipsToPixels(kTitleBarTwips));
+    QFont font = painter.font();
+    font.setPointSize(8);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(0x9a, 0xa3, 0xb0));
+    painter.drawText(twipsRect(390, 0, 1500, kTitleBarTwips), Qt::AlignLeft | Qt::AlignVCenter,
+                     "Nuvra");
+}
+
+void Wm::mousePressEvent(QMouseEvent* event)
+{
+    // The title bar and the skin move the frame.
+    if (event->position().y() < twipsToPixels(kTitleBarTwips) && windowHandle())
+        windowHandle()->startSystemMove();
+    emit toolboxesReshowRequested();
+}
+
+void Wm::mouseReleaseEvent(QMouseEvent*)
+{
+    emit toolboxesReshowRequested();
+}
+
+void Wm::mouseMoveEvent(QMouseEvent*)
+{
+    restTitleButtons();
+}
+
+} // namespace nuvra::frame::ui

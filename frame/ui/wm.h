@@ -1,0 +1,65 @@
+#pragma once
+
+#include "frame/key_map.h"
+#include "frame/rpn_panel.h"
+
+#include <QWidget>
+
+namespace nuvra::core::ui {
+class ButlerChannel;
+class Form1;
+} // namespace nuvra::core::ui
+
+namespace nuvra::frame::ui {
+
+class StackPanelWidget;
+class TitleButtonWidget;
+
+// The frame: the borderless, always-on-top window the user moves. It carries the title bar, the
+// main window Form1 and the RPN stack panel.
+class Wm : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kHeightTwips = 3314;
+
+    Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, core::ui::ButlerChannel& butler);
+
+    core::ui::Form1& form1() const { return *m_form1; }
+    StackPanelWidget& stackPanel() const { return *m_stackPanel; }
+
+    // Position in twips, as the settings store keeps it.
+    void moveToTwips(int left, int top);
+    int leftTwips() const;
+    int topTwips() const;
+    // Width follows the mode and the stack panel: 2910 or 4770 twips.
+    void applyPanelState();
+    void setAlwaysOnTop(bool onTop);
+
+signals:
+    void menuRequested(const QPoint& globalPosition);
+    void controlPanelRequested();
+    void minimiseRequested();
+    void toolboxesReshowRequested();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void restTitleButtons();
+
+    core::Session& m_session;
+    RpnPanel& m_panel;
+    KeyMap& m_keys;
+    core::ui::ButlerChannel& m_butler;
+    core::ui::Form1* m_form1 = nullptr;
+    StackPanelWidget* m_stackPanel = nullptr;
+    TitleButtonWidget* m_menuButton = nullptr;
+    TitleButtonWidget* m_minimiseButton = nullptr;
+    TitleButtonWidget* m_closeButton = nullptr;
+    TitleButtonWidget* m_panelToggle = nullptr;
+};
+
+} // namespace nuvra::frame::ui
