@@ -126,8 +126,11 @@ void paintKey(QPainter& painter, const QRectF& rect, KeyStyle style, const QStri
 
     QFont font = painter.font();
     font.setPixelSize(static_cast<int>(std::round(std::min(face.height() * 0.5, face.width() * 0.42))));
-    if (label.size() > 2)
-        font.setPixelSize(static_cast<int>(std::round(face.height() * 0.3)));
+    if (label.size() > 2) {
+        // Word labels ("ENTER") are fitted to the key's width.
+        const qreal fitted = face.width() / (label.size() * 0.76);
+        font.setPixelSize(std::max(6, static_cast<int>(std::round(std::min(fitted, face.height() * 0.3)))));
+    }
     font.setBold(style != KeyStyle::Digit);
     painter.setFont(font);
     painter.setPen(style == KeyStyle::Equals ? QColor(0x0b, 0x1a, 0x2b) : kLabel);
