@@ -251,6 +251,72 @@ void paintPin(QPainter& painter, const QRectF& rect, bool checked)
     painter.restore();
 }
 
+void paintPopup(QPainter& painter, const QRectF& rect, PopupPicture picture)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(rounded(rect.adjusted(1, 1, -1, -1), 14.0), QColor(0x1d, 0x20, 0x26, 240));
+    painter.setPen(QPen(QColor(79, 168, 240, 120), 1.2));
+    painter.drawPath(rounded(rect.adjusted(1.5, 1.5, -1.5, -1.5), 14.0));
+    const QRectF top(rect.left(), rect.top() + rect.height() * 0.12, rect.width(),
+                     rect.height() * 0.5);
+    QFont font = painter.font();
+    font.setBold(true);
+    switch (picture) {
+    case PopupPicture::Copy: {
+        // Two sheets, the front one carrying lines of text.
+        const qreal w = top.height() * 0.45;
+        const QRectF back(top.center().x() - w * 0.35, top.top() + top.height() * 0.12, w, w * 1.2);
+        const QRectF front = back.translated(-w * 0.3, w * 0.25);
+        painter.setPen(QPen(QColor(0x9a, 0xa3, 0xb0), 1.6));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(back, 3, 3);
+        painter.setBrush(QColor(0x1d, 0x20, 0x26));
+        painter.setPen(QPen(displayColour(), 1.8));
+        painter.drawRoundedRect(front, 3, 3);
+        for (int i = 1; i <= 3; ++i) {
+            const qreal y = front.top() + front.height() * i / 4.5;
+            painter.drawLine(QPointF(front.left() + w * 0.2, y), QPointF(front.right() - w * 0.2, y));
+        }
+        font.setPixelSize(static_cast<int>(rect.height() * 0.13));
+        painter.setFont(font);
+        painter.setPen(QColor(0xe8, 0xec, 0xf1));
+        painter.drawText(QRectF(rect.left(), top.bottom(), rect.width(), rect.height() * 0.3),
+                         Qt::AlignCenter, "Copied");
+        break;
+    }
+    case PopupPicture::AltR:
+    case PopupPicture::ShiftR: {
+        const QString keys = picture == PopupPicture::AltR ? "Alt + R" : "Ctrl + Shift + R";
+        font.setPixelSize(static_cast<int>(rect.height() * (picture == PopupPicture::AltR ? 0.2 : 0.13)));
+        painter.setFont(font);
+        painter.setPen(displayColour());
+        painter.drawText(top, Qt::AlignCenter, keys);
+        font.setPixelSize(static_cast<int>(rect.height() * 0.09));
+        font.setBold(false);
+        painter.setFont(font);
+        painter.setPen(QColor(0xb4, 0xbc, 0xc8));
+        painter.drawText(QRectF(rect.left(), top.bottom(), rect.width(), rect.height() * 0.3),
+                         Qt::AlignCenter,
+                         picture == PopupPicture::AltR ? "Hide or bring back Nuvra" : "Bring back Nuvra");
+        break;
+    }
+    case PopupPicture::Shortcut:
+    case PopupPicture::Plain:
+        break;
+    }
+    painter.restore();
+}
+
+void paintTooltip(QPainter& painter, const QRectF& rect)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(rounded(rect.adjusted(0.5, 0.5, -0.5, -0.5), rect.height() / 2.4),
+                     QColor(0x2a, 0x2f, 0x38));
+    painter.restore();
+}
+
 QIcon applicationIcon()
 {
     QIcon icon;

@@ -31,6 +31,12 @@ void paintStackCommand(QPainter& painter, const QRectF& rect, StackGlyph glyph, 
 void paintGear(QPainter& painter, const QRectF& rect, bool hovered);
 void paintPin(QPainter& painter, const QRectF& rect, bool checked);
 
+// The confirmations of the popup window: a copy, the two hotkeys, a toolbox shortcut.
+enum class PopupPicture { Copy, AltR, ShiftR, Shortcut, Plain };
+void paintPopup(QPainter& painter, const QRectF& rect, PopupPicture picture);
+// The rounded shape of the tooltip window.
+void paintTooltip(QPainter& painter, const QRectF& rect);
+
 // The program's icon, drawn at the usual sizes.
 QIcon applicationIcon();
 
