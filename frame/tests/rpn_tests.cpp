@@ -238,3 +238,36 @@ INSTANTIATE_TEST_SUITE_P(Values, ModeStateTest,
 
 } // namespace
 } // namespace nuvra::frame
+
+#include "frame/gear_dialog.h"
+
+namespace nuvra::frame {
+namespace {
+
+TEST(GearSlide, OpensToTheFramesRightEdgeAndClosesBehindTheMainWindow)
+{
+    GearSlide slide;
+    EXPECT_FALSE(slide.step());
+    slide.open();
+    int steps = 0;
+    while (slide.step())
+        ++steps;
+    EXPECT_EQ(slide.leftTwips(), 2910);
+    EXPECT_EQ(steps, 208); // 840 + 208 x 10 = 2920, the first left above 2910
+    EXPECT_TRUE(slide.visible());
+    slide.close();
+    while (slide.step()) {
+    }
+    EXPECT_EQ(slide.leftTwips(), 840);
+    EXPECT_FALSE(slide.visible());
+}
+
+TEST(GearSlide, OfferedOnlyWhileTheStoredChoiceIsOne)
+{
+    EXPECT_TRUE(gearDialogOffered("1"));
+    EXPECT_FALSE(gearDialogOffered("0"));
+    EXPECT_FALSE(gearDialogOffered("yes"));
+}
+
+} // namespace
+} // namespace nuvra::frame

@@ -7,7 +7,9 @@
 #include "frame/ui/stack_panel_widget.h"
 #include "platform/twips.h"
 
+#include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QPainter>
 #include <QTimer>
 #include <QWindow>
@@ -175,12 +177,104 @@ Wm::Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, core::ui::ButlerCh
     });
     connect(m_form1, &core::ui::Form1::exitCancelled, this, [this] { show(); });
 
+    buildGearDialog();
+    applyPanelState();
+}
+
+void Wm::buildGearDialog()
+{
+    m_gearDialog = new QWidget(this);
+    m_gearDialog->setObjectName("dlg");
+    m_gearDialog->setStyleSheet(
+        "#dlg { background: #252931; border-radius: 6px; }"
+        "QLabel { color: #e8ecf1; font-size: 8pt; }"
+        "QPushButton { color: #0b1a2b; background: #4fa8f0; border: none; border-radius: 4px;"
+        " padding: 2px 6px; font-weight: bold; font-size: 8pt; }"
+        "QPushButton:hover { background: #7cc0f6; }");
+    const int width = GearSlide::kFrameWidthWhileOpenTwips - GearSlide::kOpenLeftTwips - 60;
+    m_gearDialog->setGeometry(twipsRect(GearSlide::kHiddenLeftTwips, 400, width, 2600));
+    for (const char* name : {"dlg_ptr", "hndl_T", "hndl_B"}) {
+        auto* part = new QWidget(m_gearDialog);
+        part->setObjectName(name);
+        part->setStyleSheet("background: #4fa8f0; border-radius: 2px;");
+    }
+    m_gearDialog->findChild<QWidget*>("dlg_ptr")->setGeometry(twipsRect(0, 300, 45, 600));
+    m_gearDialog->findChild<QWidget*>("hndl_T")->setGeometry(twipsRect(width / 2 - 300, 60, 600, 30));
+    m_gearDialog->findChild<QWidget*>("hndl_B")->setGeometry(twipsRect(width / 2 - 300, 2510, 600, 30));
+
+    m_gearFirstPage = new QLabel(
+        "Tip: hover over any key and the Butler bar (F1) tells you what it does. "
+        "Right-click the menu button for every toolbox.",
+        m_gearDialog);
+    m_gearFirstPage->setObjectName("dlg_1");
+    static_cast<QLabel*>(m_gearFirstPage)->setWordWrap(true);
+    m_gearFirstPage->setGeometry(twipsRect(150, 200, width - 300, 1600));
+    auto* next = new QPushButton("Next", m_gearDialog);
+    next->setObjectName("dBut");
+    next->setGeometry(twipsRect(width / 2 - 450, 2000, 900, 330));
+    connect(next, &QPushButton::clicked, this, [this, next] {
+        m_gear.showSecondPage();
+        m_gearFirstPage->hide();
+        next->hide();
+        m_gearSecondPage->show();
+    });
+
+    m_gearSecondPage = new QWidget(m_gearDialog);
+    m_gearSecondPage->setObjectName("dlg_2");
+    m_gearSecondPage->setGeometry(twipsRect(0, 0, width, 2600));
+    auto* question = new QLabel("Show this tip when Nuvra starts?", m_gearSecondPage);
+    question->setWordWrap(true);
+    question->setGeometry(twipsRect(150, 300, width - 300, 900));
+    auto* again = new QPushButton("Yes", m_gearSecondPage);
+    again->setObjectName("dlg2_b1");
+    again->setGeometry(twipsRect(150, 1500, width / 2 - 225, 330));
+    auto* never = new QPushButton("No", m_gearSecondPage);
+    never->setObjectName("dlg2_b2");
+    never->setGeometry(twipsRect(width / 2 + 75, 1500, width / 2 - 225, 330));
+    connect(again, &QPushButton::clicked, this, [this] {
+        emit gearChoiceMade("1");
+        m_gear.close();
+        m_gearTimer.start();
+    });
+    connect(never, &QPushButton::clicked, this, [this] {
+        emit gearChoiceMade("0");
+        m_gear.close();
+        m_gearTimer.start();
+    });
+    m_gearSecondPage->hide();
+    m_gearDialog->hide();
+    m_gearDialog->lower();
+
+    m_gearTimer.setTimerType(Qt::PreciseTimer);
+    m_gearTimer.setInterval(1);
+    connect(&m_gearTimer, &QTimer::timeout, this, &Wm::gearStep);
+}
+
+void Wm::offerGearDialog(std::string_view storedChoice)
+{
+    if (!gearDialogOffered(storedChoice))
+        return;
+    m_gear.open();
+    m_gearDialog->show();
+    m_gearDialog->lower();
+    m_gearTimer.start();
+}
+
+void Wm::gearStep()
+{
+    if (!m_gear.step())
+        m_gearTimer.stop();
+    QRect geometry = m_gearDialog->geometry();
+    geometry.moveLeft(twipsToPixels(m_gear.leftTwips()));
+    m_gearDialog->setGeometry(geometry);
+    m_gearDialog->setVisible(m_gear.visible());
     applyPanelState();
 }
 
 void Wm::applyPanelState()
 {
-    const int width = twipsToPixels(m_panel.frameWidthTwips());
+    const int width = twipsToPixels(m_gear.visible() ? GearSlide::kFrameWidthWhileOpenTwips
+                                                     : m_panel.frameWidthTwips());
     const int height = twipsToPixels(kHeightTwips);
     if (size() != QSize(width, height))
         setFixedSize(width, height);

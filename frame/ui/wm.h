@@ -1,8 +1,10 @@
 #pragma once
 
+#include "frame/gear_dialog.h"
 #include "frame/key_map.h"
 #include "frame/rpn_panel.h"
 
+#include <QTimer>
 #include <QWidget>
 
 namespace nuvra::core::ui {
@@ -34,12 +36,17 @@ public:
     // Width follows the mode and the stack panel: 2910 or 4770 twips.
     void applyPanelState();
     void setAlwaysOnTop(bool onTop);
+    // The gear dialog slides out when the stored choice asks for it.
+    void offerGearDialog(std::string_view storedChoice);
+    const GearSlide& gearSlide() const { return m_gear; }
 
 signals:
     void menuRequested(const QPoint& globalPosition);
     void controlPanelRequested();
     void minimiseRequested();
     void toolboxesReshowRequested();
+    // "1": offer the dialog again at the next start; "0": never.
+    void gearChoiceMade(const QString& value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,6 +56,8 @@ protected:
 
 private:
     void restTitleButtons();
+    void buildGearDialog();
+    void gearStep();
 
     core::Session& m_session;
     RpnPanel& m_panel;
@@ -60,6 +69,11 @@ private:
     TitleButtonWidget* m_minimiseButton = nullptr;
     TitleButtonWidget* m_closeButton = nullptr;
     TitleButtonWidget* m_panelToggle = nullptr;
+    GearSlide m_gear;
+    QTimer m_gearTimer;
+    QWidget* m_gearDialog = nullptr;
+    QWidget* m_gearFirstPage = nullptr;
+    QWidget* m_gearSecondPage = nullptr;
 };
 
 } // namespace nuvra::frame::ui

@@ -224,6 +224,26 @@ private slots:
         QCOMPARE(texts.count(), 2);
     }
 
+    void gearDialogSlidesOutAndRemembersTheAnswer()
+    {
+        Calculator calculator;
+        calculator.wm.offerGearDialog("0");
+        QVERIFY(!calculator.child("dlg")->isVisible());
+        QSignalSpy choices(&calculator.wm, &frame::ui::Wm::gearChoiceMade);
+        calculator.wm.offerGearDialog("1");
+        QVERIFY(calculator.child("dlg")->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!calculator.wm.gearSlide().running(), 5000);
+        QCOMPARE(calculator.wm.width(), 332);
+        QCOMPARE(calculator.child("dlg")->x(), 194);
+        calculator.click({"dBut"});
+        QVERIFY(calculator.child("dlg_2")->isVisible());
+        calculator.click({"dlg2_b2"});
+        QCOMPARE(choices.count(), 1);
+        QCOMPARE(choices.at(0).at(0).toString(), QString("0"));
+        QTRY_VERIFY_WITH_TIMEOUT(!calculator.child("dlg")->isVisible(), 5000);
+        QCOMPARE(calculator.wm.width(), 194);
+    }
+
     void everyKeypadControlHasItsName()
     {
         Calculator calculator;
