@@ -5,6 +5,12 @@
 
 int main(int argc, char** argv)
 {
+    // The calculator places its windows itself and grabs system-wide keys, which Wayland does
+    // not allow; on a Wayland session it runs on XWayland unless told otherwise.
+    if (qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nuvra"));
     QApplication::setQuitOnLastWindowClosed(false);
