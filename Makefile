@@ -4,7 +4,7 @@
 # Nothing is downloaded except Debian packages.
 
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev \
-            googletest libgtest-dev libgmock-dev libbenchmark-dev \
+            googletest libgtest-dev libgmock-dev libbenchmark-dev clang \
             qt6-multimedia-dev xvfb xdotool xclip imagemagick
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -58,3 +58,16 @@ install: build
 
 clean:
 	rm -rf build
+
+# The formula evaluator's libFuzzer target, built with clang, AddressSanitizer and UBSan in its
+# own folder; it runs FUZZ_SECONDS seconds from the seed corpus (new inputs go to build/fuzz).
+FUZZ_SECONDS ?= 600
+.PHONY: fuzz
+fuzz: deps
+	cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link \
+	    -DNUVRA_SANITIZE=ON -DNUVRA_BUILD_TESTS=OFF -DNUVRA_BUILD_BENCH=OFF
+	cmake --build build/fuzz --target evaluate_fuzzer -j $(JOBS)
+	mkdir -p build/fuzz/corpus
+	build/fuzz/eval/evaluate_fuzzer -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	    -max_len=4096 build/fuzz/corpus eval/fuzz/corpus
