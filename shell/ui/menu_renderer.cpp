@@ -1,0 +1,69 @@
+#include "shell/ui/menu_renderer.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <vector>
+
+namespace nuvra::shell::ui {
+
+MenuRenderer::MenuRenderer(const MenuModel& model, TriggerHandler onTrigger, QObject* parent)
+    : QObject(parent), m_model(model), m_onTrigger(std::move(onTrigger))
+{
+}
+
+QMenu* MenuRenderer::build(MenuPopup which) const
+{
+    const MenuItem& root = m_model.popup(which);
+    auto* menu = new QMenu(QString::fromStdString(root.caption));
+    menu->setObjectName(QString::fromUtf8(root.name.data(), static_cast<qsizetype>(root.name.size())));
+    menu->setStyleSheet("QMenu { background: #252931; color: #e8ecf1; border: 1px solid #3a404b; }"
+                        "QMenu::item:selected { background: #3b4759; }"
+                        "QMenu::item:disabled { color: #6c7582; }"
+                        "QMenu::separator { height: 1px; background: #3a404b; margin: 3px 6px; }");
+    std::vector<QMenu*> levels{menu};
+    m_model.forEachItem(which, [&](const MenuItem& item, int depth) {
+        levels.resize(static_cast<std::size_t>(depth));
+        QMenu* parent = levels.back();
+        const QString name = QString::fromUtf8(item.name.data(), static_cast<qsizetype>(item.name.size()));
+        if (item.separator) {
+            QAction* separator = parent->addSeparator();
+            separator->setObjectName(name);
+            separator->setVisible(item.visible);
+            levels.push_back(nullptr);
+            return;
+        }
+        if (item.submenu) {
+            QMenu* sub = parent->addMenu(QString::fromStdString(item.caption));
+            sub->setObjectName(name);
+            sub->menuAction()->setObjectName(name);
+            sub->menuAction()->setVisible(item.visible);
+            sub->setEnabled(item.enabled);
+            sub->setStyleSheet(menu->styleSheet());
+            levels.push_back(sub);
+            return;
+        }
+        QString text = QString::fromStdString(item.caption);
+        if (!item.shortcut.empty())
+            text += '\t' + QString::fromUtf8(item.shortcut.data(), static_cast<qsizetype>(item.shortcut.size()));
+        QAction* action = parent->addAction(text);
+        action->setObjectName(name);
+        action->setCheckable(item.checkable);
+        action->setChecked(item.checked);
+        action->setEnabled(item.enabled);
+        action->setVisible(item.visible);
+        const std::string_view itemName = item.name;
+        connect(action, &QAction::triggered, this, [this, itemName] { m_onTrigger(itemName); });
+        levels.push_back(nullptr);
+    });
+    return menu;
+}
+
+void MenuRenderer::popup(MenuPopup which, const QPoint& globalPosition) const
+{
+    QMenu* menu = build(which);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(globalPosition);
+}
+
+} // namespace nuvra::shell::ui
