@@ -1,66 +1,200 @@
 #include "app/calculator_app.h"
 
-#include "core/number_text.h"
+#include "art/skin.h"
 #include "core/ui/form1.h"
+#include "frame/ui/stack_panel_widget.h"
 #include "frame/ui/wm.h"
 #include "platform/linux/config_paths.h"
 #include "platform/twips.h"
+#include "shell/startup_sequence.h"
+#include "shell/ui/menu_renderer.h"
+#include "shell/ui/notify_icon.h"
+#include "shell/ui/popup_window.h"
+#include "shell/ui/splash_window.h"
+#include "shell/ui/tooltip_window.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDateTime>
 #include <QScreen>
 
 #include <cmath>
-#include <string>
 
 namespace nuvra::app {
 
 using platform::pixelsToTwips;
+
+namespace {
+
+// The deployment's web site, for the donation page.
+constexpr const char* kSiteAddress = "https://nuvra.example.org";
+constexpr int kReminderMs = 60000;
+constexpr int kStartupFocusMs = 100;
+constexpr int kUpdateScheduleMs = 4000;
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+shell::TwipsPosition screenTwips()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    return {static_cast<double>(pixelsToTwips(screen.height())),
+            static_cast<double>(pixelsToTwips(screen.width()))};
+}
+
+} // namespace
+
+void DesktopFeedback::playClick()
+{
+    if (m_menu.flags().sound)
+        m_sounds.play("Button");
+}
 
 void DesktopFeedback::beep()
 {
     QApplication::beep();
 }
 
-CalculatorApp::CalculatorApp()
-    : m_session(m_feedback), m_panel(m_session), m_keys(m_session, m_panel),
-      m_settingsBackend(platform::settingsDirectory()), m_settings(m_settingsBackend)
+CalculatorApp::CalculatorApp(const QString& programFolder)
+    : m_programFolder(programFolder), m_sounds(programFolder), m_feedback(m_menu, m_sounds),
+      m_session(m_feedback), m_panel(m_session), m_keys(m_session, m_panel),
+      m_settingsBackend(platform::settingsDirectory()), m_settings(m_settingsBackend),
+      m_startupList(platform::autostartDirectory())
 {
+    m_commands = std::make_unique<shell::MenuCommands>(m_menu, m_session, m_panel, *this, *this,
+                                                       *this, m_settings, kSiteAddress);
+    m_reminder.setSingleShot(true);
+    m_reminder.setInterval(kReminderMs);
+    connect(&m_reminder, &QTimer::timeout, this, [this] {
+        m_commands->reminderElapsed();
+        afterCommand();
+    });
+    m_startupFocus.setSingleShot(true);
+    m_startupFocus.setInterval(kStartupFocusMs);
+    connect(&m_startupFocus, &QTimer::timeout, this, [this] {
+        if (m_frame && m_frame->isVisible())
+            focusKeypad();
+    });
+    m_updateSchedule.setSingleShot(true);
+    m_updateSchedule.setInterval(kUpdateScheduleMs);
+    connect(&m_updateSchedule, &QTimer::timeout, this, &CalculatorApp::CheckForUpdatesSchedule);
 }
 
-CalculatorApp::~CalculatorApp() = default;
+CalculatorApp::~CalculatorApp()
+{
+    if (m_popup)
+        m_popup->close();
+}
 
-void CalculatorApp::start()
+bool CalculatorApp::start(const std::vector<std::string>& arguments)
+{
+    const shell::StartMode mode = shell::loadSplashSettings(m_settings, m_menu, arguments);
+    if (mode == shell::StartMode::EndAtOnce)
+        return false;
+    buildFrame();
+    m_startupFocus.start();
+    m_updateSchedule.start();
+    switch (mode) {
+    case shell::StartMode::Splash: {
+        m_splash = std::make_unique<shell::ui::SplashWindow>();
+        m_splash->move(m_frame->pos());
+        connect(m_splash.get(), &shell::ui::SplashWindow::frameDue, this, &CalculatorApp::showFrame);
+        m_splash->start();
+        break;
+    }
+    case shell::StartMode::HiddenInTray:
+        m_commands->startInTray();
+        break;
+    case shell::StartMode::NoSplash:
+    case shell::StartMode::EndAtOnce:
+        showFrame();
+        break;
+    }
+    return true;
+}
+
+void CalculatorApp::buildFrame()
 {
     m_frame = std::make_unique<frame::ui::Wm>(m_session, m_panel, m_keys, m_butler);
+    m_tooltip = std::make_unique<shell::ui::TooltipWindow>();
+    m_menuRenderer = std::make_unique<shell::ui::MenuRenderer>(
+        m_menu, [this](std::string_view name) { menuItemChosen(name); });
 
-    // The frame's position, centred by the default offsets when none is stored.
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const float screenWidth = static_cast<float>(pixelsToTwips(screen.width()));
-    const float screenHeight = static_cast<float>(pixelsToTwips(screen.height()));
-    const double top = m_settings.readNumber(shell::kApplication, shell::kPositionSection, "Top",
-                                             screenHeight / 2.0f - 1657.0f);
-    const double left = m_settings.readNumber(shell::kApplication, shell::kPositionSection, "Left",
-                                              screenWidth / 2.0f - 1455.0f);
-    m_frame->moveToTwips(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
+    // The main window's load: version, options into the menu's marks.
+    shell::loadMainWindowSettings(m_settings, m_menu, m_session);
+
+    // The frame's load: position, stack panel mode, tray icon.
+    const shell::TwipsPosition screen = screenTwips();
+    const shell::TwipsPosition position =
+        shell::readFramePosition(m_settings, screen.left, screen.top);
+    m_frame->moveToTwips(static_cast<int>(std::lround(position.left)),
+                         static_cast<int>(std::lround(position.top)));
     m_panel.applyModeState(
         m_settings.ReadSetting(shell::kApplication, shell::kSettingsSection, "Mode State", "0"));
-    m_frame->applyPanelState();
+    m_commands->syncModeChecks();
+
+    m_tray = std::make_unique<shell::ui::NotifyIcon>();
+    m_tray->setIcon(art::applicationIcon());
+    m_tray->setToolTip(m_frame->windowTitle());
+    connect(m_tray.get(), &shell::ui::NotifyIcon::Activate, this, [this] {
+        m_commands->RestoreFromHide();
+        afterCommand();
+    });
+    connect(m_tray.get(), &shell::ui::NotifyIcon::ContextMenu, this, [this] {
+        m_tray->SetForeground(m_frame.get());
+        m_menuRenderer->popup(shell::MenuPopup::System, QCursor::pos());
+    });
 
     core::ui::Form1& form = m_frame->form1();
-    connect(&form, &core::ui::Form1::windowCommand, this, &CalculatorApp::handleWindowCommand);
-    connect(&form, &core::ui::Form1::exitConfirmed, this, &CalculatorApp::saveAndExit);
+    connect(&form, &core::ui::Form1::windowCommand, this, &CalculatorApp::keyCommand);
+    connect(&form, &core::ui::Form1::exitConfirmed, this, &CalculatorApp::SaveAndExit);
     connect(&form, &core::ui::Form1::endAtOnce, qApp, &QApplication::quit);
-    connect(m_frame.get(), &frame::ui::Wm::minimiseRequested, m_frame.get(), &QWidget::showMinimized);
-
+    connect(&form, &core::ui::Form1::copied, this, [this] { showPopup(shell::PopupKind::Copy); });
+    connect(&form, &core::ui::Form1::keypadSurfacePressed, this, [this] {
+        m_commands->ReshowToolboxes();
+    });
+    connect(&form, &core::ui::Form1::settingsPanelRequested, this, [this] {
+        hideTooltip();
+        showSettingsPanel();
+    });
+    connect(m_frame.get(), &frame::ui::Wm::minimiseRequested, this, [this] {
+        m_commands->HideToTray();
+        afterCommand();
+    });
+    connect(m_frame.get(), &frame::ui::Wm::toolboxesReshowRequested, this, [this] {
+        m_commands->ReshowToolboxes();
+    });
+    connect(m_frame.get(), &frame::ui::Wm::menuRequested, this, [this](const QPoint& at) {
+        m_menuRenderer->popup(shell::MenuPopup::System, at);
+    });
+    connect(m_frame.get(), &frame::ui::Wm::controlPanelRequested, this,
+            [this] { openControlPanel(); });
+    connect(m_frame.get(), &frame::ui::Wm::gearChoiceMade, this, [this](const QString& value) {
+        m_settings.WriteSetting(shell::kApplication, shell::kSettingsSection, "Gear_Dialog",
+                                value.toStdString());
+    });
+    m_frame->applyPanelState();
     form.render();
-    m_frame->show();
-    form.FocusKeypad();
 }
 
-void CalculatorApp::handleWindowCommand(const core::KeyOutcome& outcome)
+void CalculatorApp::showFrame()
 {
-    switch (outcome.command) {
-    case core::WindowCommand::MoveFrame: {
+    if (m_inTray)
+        return;
+    m_frame->show();
+    m_frame->raise();
+    m_frame->activateWindow();
+    focusKeypad();
+    m_frame->offerGearDialog(
+        m_settings.ReadSetting(shell::kApplication, shell::kSettingsSection, "Gear_Dialog", "1"));
+}
+
+void CalculatorApp::keyCommand(const core::KeyOutcome& outcome)
+{
+    if (!m_commands->runKey(outcome) && outcome.command == core::WindowCommand::MoveFrame) {
         const QRect screen = m_frame->screen()->geometry();
         const auto moved = frame::movedFrame(
             {m_frame->leftTwips(), m_frame->topTwips(), pixelsToTwips(m_frame->width()),
@@ -68,24 +202,208 @@ void CalculatorApp::handleWindowCommand(const core::KeyOutcome& outcome)
             pixelsToTwips(screen.width()), pixelsToTwips(screen.height()), outcome.direction);
         if (moved)
             m_frame->moveToTwips(moved->left, moved->top);
-        break;
     }
-    default:
-        break;
-    }
+    afterCommand();
+}
+
+void CalculatorApp::menuItemChosen(std::string_view itemName)
+{
+    m_commands->trigger(itemName);
+    afterCommand();
+}
+
+void CalculatorApp::afterCommand()
+{
+    if (!m_frame)
+        return;
+    m_frame->applyPanelState();
     m_frame->form1().render();
 }
 
-void CalculatorApp::saveAndExit()
+void CalculatorApp::CheckForUpdatesSchedule()
 {
-    const std::string app(shell::kApplication);
-    m_settings.WriteSetting(app, shell::kPositionSection, "Top",
-                            core::NumberToText(m_frame->topTwips()));
-    m_settings.WriteSetting(app, shell::kPositionSection, "Left",
-                            core::NumberToText(m_frame->leftTwips()));
-    m_settings.WriteSetting(app, shell::kSettingsSection, "Mode State", m_panel.SaveModeState());
+    const QDateTime now = QDateTime::currentDateTime();
+    const shell::CalendarTime time{now.date().year(),  now.date().month(),  now.date().day(),
+                                   now.time().hour(), now.time().minute(), now.time().second()};
+    // The updater is started from the program folder when it is there; silently otherwise.
+    if (shell::runUpdateSchedule(m_settings, time))
+        m_desktop.startProgram((m_programFolder + "/Nuvra_Updater").toStdString(), {});
+}
+
+void CalculatorApp::SaveAndExit()
+{
+    shell::ExitSettings exit;
+    exit.framePosition = framePosition();
+    exit.programFolder = m_programFolder.toStdString();
+    shell::saveExitSettings(m_settings, m_startupList, m_menu, m_session, m_panel, exit);
+    m_toolboxes.clear();
+    if (m_popup)
+        m_popup->close();
+    m_tooltip->hide();
+    m_tray->Hide();
     m_frame->hide();
     QApplication::quit();
+}
+
+bool CalculatorApp::isFrameMinimized() const
+{
+    return m_inTray || (m_frame && m_frame->isMinimized());
+}
+
+void CalculatorApp::minimizeFrame()
+{
+    m_inTray = true;
+    if (!m_frame)
+        return;
+    // Without a notification area the frame is minimised the ordinary way, so that it can
+    // always be found again.
+    if (shell::ui::NotifyIcon::available())
+        m_tray->MinimizeToTray(m_frame.get());
+    else
+        m_frame->showMinimized();
+}
+
+void CalculatorApp::restoreFrame()
+{
+    m_inTray = false;
+    if (!m_frame)
+        return;
+    if (m_tray->Shown())
+        m_tray->Restore(true);
+    m_frame->showNormal();
+    m_frame->show();
+    m_frame->raise();
+    m_frame->activateWindow();
+}
+
+shell::TwipsPosition CalculatorApp::framePosition() const
+{
+    return {static_cast<double>(m_frame->topTwips()), static_cast<double>(m_frame->leftTwips())};
+}
+
+void CalculatorApp::focusKeypad()
+{
+    if (m_frame)
+        m_frame->form1().FocusKeypad();
+}
+
+void CalculatorApp::hideTooltip()
+{
+    if (m_tooltip)
+        m_tooltip->HideTooltip();
+}
+
+void CalculatorApp::showExitStrip()
+{
+    m_frame->form1().openExitStrip();
+}
+
+// The settings panel, the about and update windows, the control panel and the reset come with
+// their own windows; until then these requests change nothing.
+void CalculatorApp::showSettingsPanel() {}
+void CalculatorApp::showAbout() {}
+void CalculatorApp::showUpdateWindow() {}
+void CalculatorApp::openControlPanel() {}
+void CalculatorApp::resetEverything() {}
+
+void CalculatorApp::showTrayBalloon(std::string_view title, std::string_view text)
+{
+    m_tray->BalloonShow(qs(title), qs(text), shell::ui::NotifyIcon::BalloonIcon::Information);
+}
+
+void CalculatorApp::showPopup(shell::PopupKind kind)
+{
+    if (kind == shell::PopupKind::Shortcut)
+        return;
+    if (!m_menu.isChecked("mnupop"))
+        return;
+    if (m_popup)
+        m_popup->close();
+    m_popup = new shell::ui::PopupWindow(qs(shell::popupKindText(kind)), {}, {});
+    connect(m_popup, &shell::ui::PopupWindow::closed, this, [this] {
+        if (!isFrameMinimized())
+            focusKeypad();
+    });
+    m_popup->show();
+}
+
+void CalculatorApp::showShortcutPopup(std::string_view toolboxName, char letter)
+{
+    if (!m_menu.isChecked("mnupop"))
+        return;
+    if (m_popup)
+        m_popup->close();
+    m_popup = new shell::ui::PopupWindow("shortcut", qs(toolboxName), QString(QChar(letter)));
+    connect(m_popup, &shell::ui::PopupWindow::closed, this, [this] {
+        if (!isFrameMinimized())
+            focusKeypad();
+    });
+    m_popup->show();
+}
+
+void CalculatorApp::startReminderTimer()
+{
+    m_reminder.start();
+}
+
+void CalculatorApp::stopReminderTimer()
+{
+    m_reminder.stop();
+}
+
+void CalculatorApp::openUrl(std::string_view url)
+{
+    m_desktop.openAddress(std::string(url));
+}
+
+void CalculatorApp::showToolbox(shell::Toolbox toolbox, bool visible)
+{
+    m_toolboxes[toolbox] = visible;
+}
+
+void CalculatorApp::setToolboxVisible(shell::Toolbox toolbox, bool visible)
+{
+    if (auto found = m_toolboxes.find(toolbox); found != m_toolboxes.end())
+        found->second = visible;
+}
+
+void CalculatorApp::unloadToolbox(shell::Toolbox toolbox)
+{
+    m_toolboxes.erase(toolbox);
+}
+
+bool CalculatorApp::isToolboxLoaded(shell::Toolbox toolbox) const
+{
+    return m_toolboxes.count(toolbox) > 0;
+}
+
+shell::TwipsPosition CalculatorApp::toolboxPosition(shell::Toolbox toolbox) const
+{
+    const auto found = m_toolboxPositions.find(toolbox);
+    return found == m_toolboxPositions.end() ? shell::TwipsPosition{} : found->second;
+}
+
+void CalculatorApp::moveToolbox(shell::Toolbox toolbox, shell::TwipsPosition position)
+{
+    m_toolboxPositions[toolbox] = position;
+}
+
+std::optional<std::string> CalculatorApp::text() const
+{
+    const QClipboard* clipboard = QApplication::clipboard();
+    if (!clipboard)
+        return std::nullopt;
+    return clipboard->text().toStdString();
+}
+
+void CalculatorApp::setText(std::string_view text)
+{
+    QApplication::clipboard()->setText(qs(text));
+}
+
+void CalculatorApp::clear()
+{
+    QApplication::clipboard()->clear();
 }
 
 } // namespace nuvra::app

@@ -4,41 +4,129 @@
 #include "core/ui/butler_channel.h"
 #include "frame/key_map.h"
 #include "frame/rpn_panel.h"
+#include "platform/desktop/qt_desktop_shell.h"
+#include "platform/desktop/qt_sound_player.h"
 #include "platform/linux/ini_settings_backend.h"
+#include "platform/linux/xdg_autostart.h"
+#include "shell/menu_commands.h"
+#include "shell/menu_model.h"
 #include "shell/settings_store.h"
+#include "shell/window_host.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 
+#include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace nuvra::frame::ui {
 class Wm;
 }
+namespace nuvra::shell::ui {
+class MenuRenderer;
+class NotifyIcon;
+class PopupWindow;
+class SplashWindow;
+class TooltipWindow;
+} // namespace nuvra::shell::ui
 
 namespace nuvra::app {
 
-// The sounds of the calculator: the system beep, and the key click while sounds are on.
+// The key click while the sound option is on, and the system beep.
 class DesktopFeedback final : public core::Feedback {
 public:
-    void playClick() override {}
+    DesktopFeedback(const shell::MenuModel& menu, platform::SoundPlayer& sounds)
+        : m_menu(menu), m_sounds(sounds)
+    {
+    }
+    void playClick() override;
     void beep() override;
-};
-
-// Owns the program's state and windows, and wires the windows' requests to the models.
-class CalculatorApp : public QObject {
-    Q_OBJECT
-public:
-    CalculatorApp();
-    ~CalculatorApp() override;
-
-    void start();
-    frame::ui::Wm& frame() const { return *m_frame; }
-    core::Session& session() { return m_session; }
 
 private:
-    void handleWindowCommand(const core::KeyOutcome& outcome);
-    void saveAndExit();
+    const shell::MenuModel& m_menu;
+    platform::SoundPlayer& m_sounds;
+};
 
+// Owns the program's state and windows and is the host the menu commands work on: the frame
+// with its tray icon, the toolboxes, the clipboard.
+class CalculatorApp final : public QObject,
+                            public shell::FrameHost,
+                            public shell::ToolboxHost,
+                            public shell::Clipboard {
+    Q_OBJECT
+public:
+    explicit CalculatorApp(const QString& programFolder);
+    ~CalculatorApp() override;
+
+    // Runs the start-up; false when the program is to end at once (a logon start whose
+    // option was turned off).
+    bool start(const std::vector<std::string>& arguments);
+    frame::ui::Wm& frame() const { return *m_frame; }
+    core::Session& session() { return m_session; }
+    shell::MenuModel& menu() { return m_menu; }
+    shell::MenuCommands& commands() { return *m_commands; }
+    // The exit sequence: every setting saved, every window unloaded, the program ended.
+    void SaveAndExit();
+
+    // FrameHost
+    bool isFrameMinimized() const override;
+    void minimizeFrame() override;
+    void restoreFrame() override;
+    shell::TwipsPosition framePosition() const override;
+    void focusKeypad() override;
+    void hideTooltip() override;
+    void showExitStrip() override;
+    void showSettingsPanel() override;
+    bool isSettingsPanelVisible() const override { return false; }
+    void setSettingsPanelAngleLabel(std::string_view) override {}
+    void showAbout() override;
+    void showUpdateWindow() override;
+    void openControlPanel() override;
+    void resetEverything() override;
+    void setModePictures(bool) override {}
+    void offerRevoNotice() override {}
+    void showTrayBalloon(std::string_view title, std::string_view text) override;
+    void showPopup(shell::PopupKind kind) override;
+    void showShortcutPopup(std::string_view toolboxName, char letter) override;
+    void startReminderTimer() override;
+    void stopReminderTimer() override;
+    void openUrl(std::string_view url) override;
+
+    // ToolboxHost: the toolbox windows register with later work; until then a toolbox is only
+    // its loaded and visible state.
+    void showToolbox(shell::Toolbox toolbox, bool visible) override;
+    void setToolboxVisible(shell::Toolbox toolbox, bool visible) override;
+    void unloadToolbox(shell::Toolbox toolbox) override;
+    bool isToolboxLoaded(shell::Toolbox toolbox) const override;
+    shell::TwipsPosition toolboxPosition(shell::Toolbox toolbox) const override;
+    void moveToolbox(shell::Toolbox toolbox, shell::TwipsPosition position) override;
+    void setScientificPage(shell::ScientificPage) override {}
+    void setScientificAngleIndicator(core::AngularSystem) override {}
+    void setLogKeyPicture(shell::LogKeyMode) override {}
+    void setHistoryCover(bool) override {}
+    void setEquationAngleLabel(std::string_view) override {}
+    void applyEquationScheme(shell::EquationScheme) override {}
+    void setFinancialType(shell::FinancialType) override {}
+
+    // Clipboard
+    std::optional<std::string> text() const override;
+    void setText(std::string_view text) override;
+    void clear() override;
+
+private:
+    void buildFrame();
+    void showFrame();
+    void keyCommand(const core::KeyOutcome& outcome);
+    void menuItemChosen(std::string_view itemName);
+    void afterCommand();
+    void CheckForUpdatesSchedule();
+
+    QString m_programFolder;
+    shell::MenuModel m_menu;
+    platform::QtSoundPlayer m_sounds;
     DesktopFeedback m_feedback;
     core::Session m_session;
     frame::RpnPanel m_panel;
@@ -46,7 +134,21 @@ private:
     core::ui::ButlerChannel m_butler;
     platform::IniSettingsBackend m_settingsBackend;
     shell::SettingsStore m_settings;
+    platform::XdgAutostart m_startupList;
+    platform::QtDesktopShell m_desktop;
+    std::unique_ptr<shell::MenuCommands> m_commands;
     std::unique_ptr<frame::ui::Wm> m_frame;
+    std::unique_ptr<shell::ui::NotifyIcon> m_tray;
+    std::unique_ptr<shell::ui::TooltipWindow> m_tooltip;
+    std::unique_ptr<shell::ui::MenuRenderer> m_menuRenderer;
+    std::unique_ptr<shell::ui::SplashWindow> m_splash;
+    QPointer<shell::ui::PopupWindow> m_popup;
+    QTimer m_reminder;
+    QTimer m_startupFocus;
+    QTimer m_updateSchedule;
+    bool m_inTray = false;
+    std::map<shell::Toolbox, bool> m_toolboxes;
+    std::map<shell::Toolbox, shell::TwipsPosition> m_toolboxPositions;
 };
 
 } // namespace nuvra::app

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <string>
+#include <vector>
+
 int main(int argc, char** argv)
 {
     // The calculator places its windows itself and grabs system-wide keys, which Wayland does
@@ -15,13 +18,21 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Nuvra"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    nuvra::app::CalculatorApp calculator;
-    calculator.start();
-
-    // Scripts and tests may ask for a quit after a delay.
+    // Scripts and tests may ask for a quit after a delay; every other word goes to the start-up.
+    std::vector<std::string> arguments;
+    int quitAfterMs = -1;
     const QStringList args = QApplication::arguments();
-    const qsizetype quitAt = args.indexOf(QStringLiteral("--quit-after"));
-    if (quitAt >= 0 && quitAt + 1 < args.size())
-        QTimer::singleShot(args.at(quitAt + 1).toInt(), &application, &QApplication::quit);
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--quit-after") && i + 1 < args.size())
+            quitAfterMs = args.at(++i).toInt();
+        else
+            arguments.push_back(args.at(i).toStdString());
+    }
+
+    nuvra::app::CalculatorApp calculator(QApplication::applicationDirPath());
+    if (!calculator.start(arguments))
+        return 0;
+    if (quitAfterMs >= 0)
+        QTimer::singleShot(quitAfterMs, &application, &QApplication::quit);
     return application.exec();
 }

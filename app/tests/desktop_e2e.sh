@@ -13,7 +13,9 @@ export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
 export NUVRA_CONFIG_DIR=$work/config
 export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_RUNTIME_DIR" "$NUVRA_CONFIG_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+# No splash and no gear dialog, so the frame is the first window and keeps its width.
+printf '[Settings]\nSplash=0\nGear_Dialog=0\n' > "$NUVRA_CONFIG_DIR/Nuvra.ini"
 passes=0
 failures=0
 
@@ -46,7 +48,7 @@ export DISPLAY=:$(head -n1 "$work/display")
 
 "$program" >"$work/nuvra.log" 2>&1 &
 calc=$!
-window=$(timeout 20 xdotool search --sync --name '^Nuvra$' | head -n1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Nuvra$' | head -n1)
 if [ -z "$window" ]; then
     echo "FAIL the calculator's frame never appeared"
     cat "$work/nuvra.log"

@@ -424,7 +424,6 @@ void Form1::CopyShownText()
     QClipboard* clipboard = QApplication::clipboard();
     clipboard->clear();
     clipboard->setText(QString::fromStdString(m_session.display.shown()));
-    emit copied();
 }
 
 void Form1::pasteFromClipboard()
@@ -506,9 +505,17 @@ void Form1::keyDown(QKeyEvent& event)
         pasteFromClipboard();
         break;
     default:
-        emit windowCommand(outcome);
         break;
     }
+    // The windows around hear of every key, also the ones handled here (as no command), so that
+    // the menu can follow what the key changed (the mode after Shift+M).
+    const bool handledHere = outcome.command == WindowCommand::ExitStripLeft ||
+                             outcome.command == WindowCommand::ExitStripRight ||
+                             outcome.command == WindowCommand::ActivateExitStrip ||
+                             outcome.command == WindowCommand::OpenExitStrip ||
+                             outcome.command == WindowCommand::CopyShownText ||
+                             outcome.command == WindowCommand::PasteNumber;
+    emit windowCommand(handledHere ? KeyOutcome{} : outcome);
     render();
     if (!outcome.keepFocus)
         FocusKeypad();
@@ -565,6 +572,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease:
         if (name == "copypaste_copy") {
             CopyShownText();
+            emit copied();
             m_session.display.closeCopyPasteStrip();
             render();
             FocusKeypad();

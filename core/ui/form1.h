@@ -40,7 +40,7 @@ public:
     void closeExitStrip();
     bool exitStripOpen() const;
     void openCopyPasteStrip();
-    // Copies the shown text to the clipboard (cleared first).
+    // Copies the shown text to the clipboard (cleared first); the strip's Copy also says copied.
     void CopyShownText();
     void pasteFromClipboard();
     bool alwaysOnTop() const { return m_alwaysOnTop; }
@@ -48,6 +48,7 @@ public:
     void render();
 
 signals:
+    // Every key's outcome; keys handled by the window itself come as WindowCommand::None.
     void windowCommand(const nuvra::core::KeyOutcome& outcome);
     void exitConfirmed();
     void exitCancelled();
