@@ -156,6 +156,9 @@ void CalculatorApp::buildFrame()
     connect(&form, &core::ui::Form1::keypadSurfacePressed, this, [this] {
         m_commands->ReshowToolboxes();
     });
+    connect(&form, &core::ui::Form1::tooltipRequested, this,
+            [this](QWidget* control, const QString& text) { m_tooltip->ShowTooltip(*control, text); });
+    connect(&form, &core::ui::Form1::tooltipHidden, this, &CalculatorApp::hideTooltip);
     connect(&form, &core::ui::Form1::settingsPanelRequested, this, [this] {
         hideTooltip();
         showSettingsPanel();

@@ -295,9 +295,11 @@ Form1::Form1(Session& session, KeypadInput& keys, ButlerChannel& butler, QWidget
     m_settingsButton = new SkinButton(
         "cmdmnu", [](QPainter& p, const QRectF& r, bool hot) { art::paintGear(p, r, hot); }, this);
     m_settingsButton->setGeometry(twipsRect(150, 130, 210, 210));
-    m_settingsButton->setToolTip("View Settings (Ctrl+Z)");
     m_settingsButton->onClick = [this] { emit settingsPanelRequested(); };
-    m_settingsButton->onHover = [this] { showHover("cmdmnu"); };
+    m_settingsButton->onHover = [this] {
+        showHover("cmdmnu");
+        emit tooltipRequested(m_settingsButton, "View Settings (Ctrl+Z)");
+    };
 
     m_alwaysOnTopBox = new SkinButton(
         "aotmstr", [](QPainter& p, const QRectF& r, bool on) { art::paintPin(p, r, on); }, this);
@@ -554,6 +556,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Enter:
         if (watched == m_surface) {
             showHover("main_bg");
+            m_copyPasteUnderline->hide();
+            emit tooltipHidden();
         } else if (watched == m_copyPaste) {
             m_copyPasteUnderline->hide();
             showHover("copypaste_box");

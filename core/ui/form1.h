@@ -58,6 +58,9 @@ signals:
     void copied();
     void keypadSurfacePressed();
     void rendered();
+    // The shell's tooltip window shows the text above the control, or hides.
+    void tooltipRequested(QWidget* control, const QString& text);
+    void tooltipHidden();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -5,6 +5,7 @@
 #include "core/ui/butler_channel.h"
 #include "core/ui/form1.h"
 #include "frame/ui/stack_panel_widget.h"
+#include "platform/desktop/window_helpers.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -84,7 +85,8 @@ Wm::Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, core::ui::ButlerCh
     setObjectName("wm");
     setWindowTitle("Nuvra");
     setWindowIcon(art::applicationIcon());
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Fully opaque except where the skin leaves the rounded corners see-through.
+    platform::MakeTransparent(*this, true, false, 255);
     setMouseTracking(true);
 
     m_form1 = new core::ui::Form1(session, keys, butler, this);
@@ -334,8 +336,8 @@ void Wm::paintEvent(QPaintEvent*)
 void Wm::mousePressEvent(QMouseEvent* event)
 {
     // The title bar and the skin move the frame.
-    if (event->position().y() < twipsToPixels(kTitleBarTwips) && windowHandle())
-        windowHandle()->startSystemMove();
+    if (event->position().y() < twipsToPixels(kTitleBarTwips))
+        platform::DragWindow(*this);
     emit toolboxesReshowRequested();
 }
 

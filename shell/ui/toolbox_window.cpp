@@ -1,11 +1,11 @@
 #include "shell/ui/toolbox_window.h"
 
 #include "art/skin.h"
+#include "platform/desktop/window_helpers.h"
 #include "platform/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 namespace nuvra::shell::ui {
 
@@ -48,7 +48,7 @@ ToolboxWindow::ToolboxWindow(const QString& name, const QString& caption, int wi
 {
     setObjectName(name);
     setWindowTitle(caption);
-    setAttribute(Qt::WA_TranslucentBackground);
+    platform::MakeTransparent(*this, true, false, 255);
     setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
     auto* close = new CloseButton(this);
     close->setGeometry(width() - twipsToPixels(300), twipsToPixels(15), twipsToPixels(240),
@@ -89,8 +89,7 @@ void ToolboxWindow::paintEvent(QPaintEvent*)
 void ToolboxWindow::mousePressEvent(QMouseEvent*)
 {
     // Any button on the skin drags the window.
-    if (QWindow* window = windowHandle())
-        window->startSystemMove();
+    platform::DragWindow(*this);
 }
 
 } // namespace nuvra::shell::ui

@@ -1,6 +1,7 @@
 #include "shell/ui/tooltip_window.h"
 
 #include "art/skin.h"
+#include "platform/desktop/window_helpers.h"
 #include "platform/twips.h"
 
 #include <QEvent>
@@ -18,10 +19,9 @@ TooltipWindow::TooltipWindow()
 {
     setObjectName("tltp");
     setWindowTitle("Nuvra Tooltip");
-    setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(twipsToPixels(kWidthTwips), twipsToPixels(kHeightTwips));
-    setWindowOpacity(220.0 / 255.0);
+    platform::MakeTransparent(*this, true, false, 220);
     m_label = new QLabel("Nuvra", this);
     m_label->setObjectName("lbl");
     m_label->setAlignment(Qt::AlignCenter);

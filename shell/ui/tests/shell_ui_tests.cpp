@@ -3,6 +3,7 @@
 #include "shell/ui/splash_window.h"
 #include "shell/ui/toolbox_window.h"
 #include "shell/ui/tooltip_window.h"
+#include "platform/desktop/window_helpers.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -119,6 +120,22 @@ private slots:
         QVERIFY(finished.wait(5000));
         QCOMPARE(due.count(), 1);
         QVERIFY(!splash.isVisible());
+    }
+
+    void transparencyAndSizeRestriction()
+    {
+        QWidget window;
+        nuvra::platform::MakeTransparent(window, true, false, 220);
+        QVERIFY(window.testAttribute(Qt::WA_TranslucentBackground));
+        QCOMPARE(qRound(window.windowOpacity() * 255), 220);
+        nuvra::platform::MakeTransparent(window, true, true, 100);
+        QCOMPARE(qRound(window.windowOpacity() * 255), 255);
+        nuvra::platform::StartSizeRestrict(window);
+        window.resize(120, 80);
+        QCOMPARE(window.width(), 200);
+        nuvra::platform::StopSizeRestrict(window);
+        window.resize(120, 80);
+        QCOMPARE(window.width(), 120);
     }
 
     void tooltipShowsTheText()
