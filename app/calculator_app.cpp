@@ -11,6 +11,7 @@
 #include "shell/ui/notify_icon.h"
 #include "shell/ui/popup_window.h"
 #include "shell/ui/splash_window.h"
+#include "shell/ui/toolbox_registry.h"
 #include "shell/ui/tooltip_window.h"
 
 #include <QApplication>
@@ -66,6 +67,16 @@ CalculatorApp::CalculatorApp(const QString& programFolder)
 {
     m_commands = std::make_unique<shell::MenuCommands>(m_menu, m_session, m_panel, *this, *this,
                                                        *this, m_settings, kSiteAddress);
+    m_toolboxes = std::make_unique<shell::ui::ToolboxRegistry>(
+        [this](int& left, int& top, int& screenWidth) {
+            left = m_frame ? m_frame->leftTwips() : 0;
+            top = m_frame ? m_frame->topTwips() : 0;
+            screenWidth = pixelsToTwips(QGuiApplication::primaryScreen()->geometry().width());
+        });
+    m_toolboxes->onCloseButton = [this](shell::Toolbox toolbox) {
+        m_commands->toolboxClosed(toolbox);
+        afterCommand();
+    };
     m_reminder.setSingleShot(true);
     m_reminder.setInterval(kReminderMs);
     connect(&m_reminder, &QTimer::timeout, this, [this] {
@@ -239,7 +250,7 @@ void CalculatorApp::SaveAndExit()
     exit.framePosition = framePosition();
     exit.programFolder = m_programFolder.toStdString();
     shell::saveExitSettings(m_settings, m_startupList, m_menu, m_session, m_panel, exit);
-    m_toolboxes.clear();
+    m_toolboxes->unloadAll();
     if (m_popup)
         m_popup->close();
     m_tooltip->hide();
@@ -361,23 +372,22 @@ void CalculatorApp::openUrl(std::string_view url)
 
 void CalculatorApp::showToolbox(shell::Toolbox toolbox, bool visible)
 {
-    m_toolboxes[toolbox] = visible;
+    m_toolboxes->show(toolbox, visible);
 }
 
 void CalculatorApp::setToolboxVisible(shell::Toolbox toolbox, bool visible)
 {
-    if (auto found = m_toolboxes.find(toolbox); found != m_toolboxes.end())
-        found->second = visible;
+    m_toolboxes->setVisible(toolbox, visible);
 }
 
 void CalculatorApp::unloadToolbox(shell::Toolbox toolbox)
 {
-    m_toolboxes.erase(toolbox);
+    m_toolboxes->unload(toolbox);
 }
 
 bool CalculatorApp::isToolboxLoaded(shell::Toolbox toolbox) const
 {
-    return m_toolboxes.count(toolbox) > 0;
+    return m_toolboxes->isLoaded(toolbox);
 }
 
 shell::TwipsPosition CalculatorApp::toolboxPosition(shell::Toolbox toolbox) const

@@ -31,6 +31,7 @@ class NotifyIcon;
 class PopupWindow;
 class SplashWindow;
 class TooltipWindow;
+class ToolboxRegistry;
 } // namespace nuvra::shell::ui
 
 namespace nuvra::app {
@@ -68,6 +69,7 @@ public:
     core::Session& session() { return m_session; }
     shell::MenuModel& menu() { return m_menu; }
     shell::MenuCommands& commands() { return *m_commands; }
+    shell::ui::ToolboxRegistry& toolboxes() { return *m_toolboxes; }
     // The exit sequence: every setting saved, every window unloaded, the program ended.
     void SaveAndExit();
 
@@ -95,8 +97,8 @@ public:
     void stopReminderTimer() override;
     void openUrl(std::string_view url) override;
 
-    // ToolboxHost: the toolbox windows register with later work; until then a toolbox is only
-    // its loaded and visible state.
+    // ToolboxHost over the registry of toolbox windows; a toolbox whose window does not exist yet
+    // is only its loaded and visible state.
     void showToolbox(shell::Toolbox toolbox, bool visible) override;
     void setToolboxVisible(shell::Toolbox toolbox, bool visible) override;
     void unloadToolbox(shell::Toolbox toolbox) override;
@@ -147,7 +149,7 @@ private:
     QTimer m_startupFocus;
     QTimer m_updateSchedule;
     bool m_inTray = false;
-    std::map<shell::Toolbox, bool> m_toolboxes;
+    std::unique_ptr<shell::ui::ToolboxRegistry> m_toolboxes;
     std::map<shell::Toolbox, shell::TwipsPosition> m_toolboxPositions;
 };
 

@@ -1,11 +1,16 @@
+#include "shell/menu_model.h"
+#include "shell/ui/menu_renderer.h"
 #include "shell/ui/notify_icon.h"
 #include "shell/ui/popup_window.h"
 #include "shell/ui/splash_window.h"
+#include "shell/ui/toolbox_registry.h"
 #include "shell/ui/toolbox_window.h"
 #include "shell/ui/tooltip_window.h"
 #include "platform/desktop/window_helpers.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -67,6 +72,67 @@ private slots:
         toolbox.show();
         QTest::mouseClick(toolbox.findChild<QWidget*>("but"), Qt::LeftButton);
         QCOMPARE(closes, 1);
+    }
+
+    void menuIsDrawnFromTheModel()
+    {
+        nuvra::shell::MenuModel model;
+        std::vector<std::string> chosen;
+        MenuRenderer renderer(model, [&chosen](std::string_view name) { chosen.emplace_back(name); });
+        std::unique_ptr<QMenu> menu(renderer.build(nuvra::shell::MenuPopup::System));
+        auto action = [&menu](const char* name) { return menu->findChild<QAction*>(name); };
+        QVERIFY(action("mnusci"));
+        QCOMPARE(action("mnusci")->text(), QString("S&cientific\tCtrl+S"));
+        QVERIFY(!action("mnustd")->isVisible());
+        QVERIFY(action("mnumodechange_alg")->isChecked());
+        QVERIFY(!action("mnumodechange_RPN")->isChecked());
+        QVERIFY(action("mnusplash")->isChecked());
+        QVERIFY(!action("mnudiv2")->isVisible());
+        QCOMPARE(action("mnumin")->text(), QString("&Hide"));
+        QCOMPARE(action("mnusysexit")->text(), QString("E&xit\tCtrl+E"));
+        action("mnucot")->trigger();
+        QCOMPARE(chosen, std::vector<std::string>{"mnucot"});
+        model.setChecked("mnucot", true);
+        model.setEnabled("mnucopy", false);
+        std::unique_ptr<QMenu> again(renderer.build(nuvra::shell::MenuPopup::System));
+        QVERIFY(again->findChild<QAction*>("mnucot")->isChecked());
+        QVERIFY(!again->findChild<QAction*>("mnucopy")->isEnabled());
+    }
+
+    void registryLoadsPlacesAndUnloadsToolboxWindows()
+    {
+        ToolboxRegistry registry([](int& left, int& top, int& screenWidth) {
+            left = 3000;
+            top = 1200;
+            screenWidth = 19200;
+        });
+        int created = 0;
+        registry.registerToolbox(nuvra::shell::Toolbox::Format, [&created](ToolboxPlacement& place) {
+            ++created;
+            return std::make_unique<ToolboxWindow>("dec", "Format", 2400, 1500, place);
+        });
+        std::vector<nuvra::shell::Toolbox> closed;
+        registry.onCloseButton = [&closed](nuvra::shell::Toolbox t) { closed.push_back(t); };
+
+        registry.show(nuvra::shell::Toolbox::Format, false);
+        QVERIFY(registry.isLoaded(nuvra::shell::Toolbox::Format));
+        QVERIFY(!registry.window(nuvra::shell::Toolbox::Format)->isVisible());
+        registry.setVisible(nuvra::shell::Toolbox::Format, true);
+        ToolboxWindow* window = registry.window(nuvra::shell::Toolbox::Format);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->pos(), QPoint(6080 / 15, 1200 / 15));
+        QTest::mouseClick(window->findChild<QWidget*>("but"), Qt::LeftButton);
+        QCOMPARE(closed.size(), std::size_t{1});
+        window->move(40, 30);
+        registry.unload(nuvra::shell::Toolbox::Format);
+        QVERIFY(!registry.isLoaded(nuvra::shell::Toolbox::Format));
+        registry.show(nuvra::shell::Toolbox::Format, true);
+        QCOMPARE(registry.window(nuvra::shell::Toolbox::Format)->pos(), QPoint(40, 30));
+        QCOMPARE(created, 2);
+        // A toolbox without a window yet is only a state.
+        registry.show(nuvra::shell::Toolbox::Graph, true);
+        QVERIFY(registry.isLoaded(nuvra::shell::Toolbox::Graph));
+        QVERIFY(registry.window(nuvra::shell::Toolbox::Graph) == nullptr);
     }
 
     void trayTextsAreCut()
