@@ -5,7 +5,7 @@
 
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev \
             googletest libgtest-dev libgmock-dev libbenchmark-dev clang \
-            qt6-multimedia-dev xvfb xdotool xclip imagemagick
+            qt6-multimedia-dev xvfb xdotool xclip imagemagick libxcb1-dev libxcb-keysyms1-dev libx11-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # CI treats warnings as errors; a developer's build only shows them.

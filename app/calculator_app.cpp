@@ -5,6 +5,7 @@
 #include "frame/ui/stack_panel_widget.h"
 #include "frame/ui/wm.h"
 #include "platform/linux/config_paths.h"
+#include "platform/linux/x11_global_hotkeys.h"
 #include "platform/twips.h"
 #include "shell/startup_sequence.h"
 #include "shell/ui/menu_renderer.h"
@@ -96,6 +97,8 @@ CalculatorApp::CalculatorApp(const QString& programFolder)
 
 CalculatorApp::~CalculatorApp()
 {
+    if (m_hotkeys)
+        m_hotkeys->RemoveHotKeys();
     if (m_popup)
         m_popup->close();
 }
@@ -192,6 +195,23 @@ void CalculatorApp::buildFrame()
     });
     m_frame->applyPanelState();
     form.render();
+
+    // Alt+R (identifier 1) and Ctrl+Shift+R (identifier 2), system-wide. A key that another
+    // program holds is not registered, and nothing is said.
+    m_hotkeys = std::make_unique<platform::X11GlobalHotkeys>();
+    m_hotkeys->setActivationHandler([this](int identifier) { hotKeyPressed(identifier); });
+    static_cast<void>(m_hotkeys->AddHotKey(platform::HotkeyModifier::Alt, 'R'));
+    static_cast<void>(m_hotkeys->AddHotKey(
+        platform::HotkeyModifier::Control | platform::HotkeyModifier::Shift, 'R'));
+}
+
+void CalculatorApp::hotKeyPressed(int identifier)
+{
+    if (identifier == 1)
+        m_commands->hotkeyHideOrRestore();
+    else if (identifier == 2)
+        m_commands->hotkeyRestore();
+    afterCommand();
 }
 
 void CalculatorApp::showFrame()
@@ -250,6 +270,7 @@ void CalculatorApp::SaveAndExit()
     exit.framePosition = framePosition();
     exit.programFolder = m_programFolder.toStdString();
     shell::saveExitSettings(m_settings, m_startupList, m_menu, m_session, m_panel, exit);
+    m_hotkeys->RemoveHotKeys();
     m_toolboxes->unloadAll();
     if (m_popup)
         m_popup->close();

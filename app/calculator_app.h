@@ -6,6 +6,7 @@
 #include "frame/rpn_panel.h"
 #include "platform/desktop/qt_desktop_shell.h"
 #include "platform/desktop/qt_sound_player.h"
+#include "platform/global_hotkeys.h"
 #include "platform/linux/ini_settings_backend.h"
 #include "platform/linux/xdg_autostart.h"
 #include "shell/menu_commands.h"
@@ -125,6 +126,7 @@ private:
     void menuItemChosen(std::string_view itemName);
     void afterCommand();
     void CheckForUpdatesSchedule();
+    void hotKeyPressed(int identifier);
 
     QString m_programFolder;
     shell::MenuModel m_menu;
@@ -148,6 +150,7 @@ private:
     QTimer m_reminder;
     QTimer m_startupFocus;
     QTimer m_updateSchedule;
+    std::unique_ptr<platform::GlobalHotkeys> m_hotkeys;
     bool m_inTray = false;
     std::unique_ptr<shell::ui::ToolboxRegistry> m_toolboxes;
     std::map<shell::Toolbox, shell::TwipsPosition> m_toolboxPositions;

@@ -90,6 +90,9 @@ public:
     // The button drawn pressed (and 10 twips lower) until the next key-up.
     virtual std::optional<KeypadButton> pressedButton() const = 0;
     virtual void setExitStripOpen(bool open) = 0;
+    // The held flags that the letter shortcuts test.
+    virtual bool ctrlHeld() const = 0;
+    virtual bool shiftHeld() const = 0;
 };
 
 } // namespace nuvra::core

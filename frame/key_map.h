@@ -45,8 +45,8 @@ public:
     KeyOutcome altDigit(int digit) override;
     bool PasteNumber(const std::optional<std::string>& clipboardText) override;
 
-    bool ctrlHeld() const { return m_ctrlHeld; }
-    bool shiftHeld() const { return m_shiftHeld; }
+    bool ctrlHeld() const override { return m_ctrlHeld; }
+    bool shiftHeld() const override { return m_shiftHeld; }
     std::optional<KeypadButton> pressedButton() const override { return m_pressed; }
 
     bool exitStripOpen() const { return m_exitStripOpen; }

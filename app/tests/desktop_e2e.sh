@@ -70,6 +70,17 @@ sleep 0.3
 expect "copied result" "20" "$(timeout 5 xclip -o -selection clipboard)"
 screenshot algebraic
 
+# The system-wide restore key answers with its popup even while the calculator is shown.
+xdotool key --delay 40 ctrl+shift+r
+popup=$(timeout 5 xdotool search --sync --onlyvisible --name '^Nuvra Popup$' | head -n1)
+expect "Ctrl+Shift+R reaches the calculator" "yes" "$([ -n "$popup" ] && echo yes || echo no)"
+for _ in $(seq 100); do
+    [ -z "$(xdotool search --onlyvisible --name '^Nuvra Popup$')" ] && break
+    sleep 0.05
+done
+xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+sleep 0.2
+
 xdotool key --delay 40 shift+m
 xdotool type --delay 40 '1'
 xdotool key --delay 40 Return

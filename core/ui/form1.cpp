@@ -476,6 +476,21 @@ void Form1::keyDown(QKeyEvent& event)
         return;
     }
     const std::optional<KeyCode> code = keyCodeFor(event.key());
+    // A held Ctrl or Shift whose key-up went elsewhere (a system-wide key grab, another window
+    // taking the focus mid-chord) would turn the next letter into a shortcut: a key that comes
+    // without that modifier first counts as the key-up that was missed.
+    const bool modifierKey = code == KeyCode::Control || code == KeyCode::Shift;
+    const bool staleCtrl = m_keys.ctrlHeld() && !(modifiers & Qt::ControlModifier);
+    const bool staleShift = m_keys.shiftHeld() && !(modifiers & Qt::ShiftModifier);
+    if (!modifierKey && (staleCtrl || staleShift)) {
+        const bool ctrlStillHeld = m_keys.ctrlHeld() && !staleCtrl;
+        const bool shiftStillHeld = m_keys.shiftHeld() && !staleShift;
+        m_keys.KeyUp();
+        if (ctrlStillHeld)
+            m_keys.KeyDown(KeyCode::Control);
+        if (shiftStillHeld)
+            m_keys.KeyDown(KeyCode::Shift);
+    }
     KeyOutcome outcome;
     if (code)
         outcome = m_keys.KeyDown(*code, modifiers & Qt::ShiftModifier);
@@ -545,6 +560,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
                 keyUp();
             return true;
         }
+        break;
+    case QEvent::FocusOut:
+        // Keys released while another window has the focus never come up here.
+        if (watched == m_surface)
+            m_keys.KeyUp();
         break;
     case QEvent::MouseButtonPress:
         if (watched == m_surface) {

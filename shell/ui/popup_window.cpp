@@ -43,6 +43,7 @@ PopupWindow::PopupWindow(const QString& kind, const QString& toolboxName, const 
       m_picture(pictureFor(kind))
 {
     setObjectName("pop");
+    setWindowTitle("Nuvra Popup");
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose);

@@ -128,6 +128,18 @@ private slots:
         QCOMPARE(calculator.sounds.beeps(), 0);
     }
 
+    void aCtrlWhoseKeyUpWentElsewhereMakesNoShortcut()
+    {
+        Calculator calculator;
+        calculator.type("42");
+        // Ctrl goes down here, but its key-up never arrives (a global grab took the chord).
+        QTest::keyPress(calculator.surface(), Qt::Key_Control);
+        QVERIFY(calculator.keys.ctrlHeld());
+        QTest::keyClick(calculator.surface(), 'c');
+        QCOMPARE(calculator.shown(), QString("0"));
+        QVERIFY(!calculator.keys.ctrlHeld());
+    }
+
     void rpnModeShowsTheStack()
     {
         Calculator calculator;
