@@ -5,6 +5,7 @@
 #include "core/ui/butler_channel.h"
 #include "core/ui/keypad_key.h"
 #include "core/ui/qt_keys.h"
+#include "platform/desktop/twips_geometry.h"
 #include "platform/twips.h"
 
 #include <QApplication>
@@ -20,14 +21,10 @@
 
 namespace nuvra::core::ui {
 
+using platform::twipsRect;
 using platform::twipsToPixels;
 
 namespace {
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
 
 constexpr int kKeyWidthTwips = 465;
 constexpr int kKeyHeightTwips = 480;

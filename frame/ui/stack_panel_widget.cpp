@@ -3,6 +3,7 @@
 #include "art/skin.h"
 #include "core/hover_texts.h"
 #include "core/ui/butler_channel.h"
+#include "platform/desktop/twips_geometry.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -12,14 +13,10 @@
 
 namespace nuvra::frame::ui {
 
+using platform::twipsRect;
 using platform::twipsToPixels;
 
 namespace {
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
 
 // Panel coordinates: the panel starts at the frame's 2910 twips; the highlight rests at 3000.
 constexpr int kPanelLeftTwips = 2910;

@@ -6,6 +6,7 @@
 #include "core/ui/form1.h"
 #include "frame/ui/stack_panel_widget.h"
 #include "platform/desktop/window_helpers.h"
+#include "platform/desktop/twips_geometry.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -20,16 +21,12 @@
 namespace nuvra::frame::ui {
 
 using platform::pixelsToTwips;
+using platform::twipsRect;
 using platform::twipsToPixels;
 
 namespace {
 
 constexpr int kTitleBarTwips = 230;
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
-}
 
 } // namespace
 
