@@ -1,5 +1,6 @@
 #include "cli/batch.h"
 #include "cli/commands.h"
+#include "core/number_text.h"
 #include "cli/json_writer.h"
 #include "core/feedback.h"
 #include "core/session.h"
@@ -350,14 +351,14 @@ int runStripCommand(const std::vector<std::string>& args, std::istream& in, std:
         if (json) {
             out << "{\"state\":" << jsonString(stateName(stripState))
                 << ",\"entry\":" << jsonString(session.display.entry())
-                << ",\"taxRate\":" << jsonString(sci::SingleToText(state.taxRate))
+                << ",\"taxRate\":" << jsonString(core::SingleToText(state.taxRate))
                 << ",\"history\":";
             printHistory(out, session.history);
             out << ",\"clicks\":" << feedback.clicks() << "}\n";
         } else if (stripState != sci::StripState::Result) {
             out << stateName(stripState) << '\n';
         } else if (*mode == sci::OperandMode::TaxRate) {
-            out << sci::SingleToText(state.taxRate) << '\n';
+            out << core::SingleToText(state.taxRate) << '\n';
         } else {
             out << session.display.entry() << '\n';
         }

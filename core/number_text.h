@@ -20,6 +20,11 @@ std::string NumberToText(double value);
 inline constexpr std::size_t kNumberTextCapacity = 32;
 std::size_t NumberToText(double value, char* buffer);
 
+// The number text of a single-precision value (the memory register, the tax rate, the
+// financial results): the rules of NumberToText with at most 7 significant digits and the
+// exponent form outside 1E-04 .. 1E+07 ("1.097373E+07", "5.6704E-08").
+std::string SingleToText(float value);
+
 // The whole text, with blanks around it, as one finite number in the sense of ReadLeadingNumber;
 // nothing when anything else is in the text or the magnitude is beyond the double range.
 std::optional<double> ReadWholeNumber(std::string_view text);

@@ -15,8 +15,6 @@
 namespace nuvra::sci {
 namespace {
 
-constexpr int kSingleDigits = 7;
-
 // The nearest float, or nothing beyond the single-precision range.
 std::optional<float> toSingle(double value)
 {
@@ -51,68 +49,6 @@ void applyTax(core::Session& session, const ScienceState& state, double sign)
 }
 
 } // namespace
-
-std::string SingleToText(float value)
-{
-    if (value == 0.0f)
-        return "0";
-    if (!std::isfinite(value))
-        return core::NumberToText(static_cast<double>(value));
-    std::string text;
-    if (value < 0.0f) {
-        text += '-';
-        value = -value;
-    }
-    char scientific[32];
-    auto conversion = std::to_chars(scientific, scientific + sizeof scientific, value,
-                                    std::chars_format::scientific);
-    const char* e = std::find(scientific, conversion.ptr, 'e');
-    std::string digits;
-    for (const char* p = scientific; p < e; ++p) {
-        if (*p != '.')
-            digits += *p;
-    }
-    if (digits.size() > kSingleDigits) {
-        conversion = std::to_chars(scientific, scientific + sizeof scientific, value,
-                                   std::chars_format::scientific, kSingleDigits - 1);
-        e = std::find(scientific, conversion.ptr, 'e');
-        digits.clear();
-        for (const char* p = scientific; p < e; ++p) {
-            if (*p != '.')
-                digits += *p;
-        }
-    }
-    int exponent = 0;
-    std::from_chars(e + 1 + (e[1] == '+' ? 1 : 0), conversion.ptr, exponent);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-
-    if (exponent < -4 || exponent >= kSingleDigits) {
-        text += digits[0];
-        if (digits.size() > 1)
-            text += '.' + digits.substr(1);
-        text += exponent < 0 ? "E-" : "E+";
-        const int magnitude = std::abs(exponent);
-        if (magnitude < 10)
-            text += '0';
-        text += std::to_string(magnitude);
-    } else if (exponent < 0) {
-        text += "0.";
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
-    } else {
-        const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= integerDigits) {
-            text += digits;
-            text.append(integerDigits - digits.size(), '0');
-        } else {
-            text += digits.substr(0, integerDigits);
-            text += '.';
-            text += digits.substr(integerDigits);
-        }
-    }
-    return text;
-}
 
 void MemoryTaxBar::pressMemoryBarKey()
 {
@@ -185,7 +121,7 @@ void memorySubtract(core::Session& session, ScienceState& state)
 
 void memoryRecall(core::Session& session, const ScienceState& state)
 {
-    writeDisplayValue(session.display, SingleToText(state.memoryRegister));
+    writeDisplayValue(session.display, core::SingleToText(state.memoryRegister));
     FinishKeyAction(session);
 }
 

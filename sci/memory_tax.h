@@ -10,9 +10,6 @@ namespace nuvra::sci {
 
 struct ScienceState;
 
-// The single-precision counterpart of NumberToText: at most 7 significant digits, "0.1" for
-// 0.1f, and the exponent form ("1.234568E+08", "1E-05") outside 1E-4 .. 1E+7.
-std::string SingleToText(float value);
 
 // The pull-out bar of the scientific page: closed, or showing the memory or the tax keys.
 enum class BarState { Closed, Memory, Tax };

@@ -28,7 +28,7 @@ OperandModeTexts operandModeTexts(OperandMode mode)
 void OperandStrip::OpenOperandStrip(OperandMode mode, float taxRate)
 {
     m_view.windowShown = true;
-    m_entryText = mode == OperandMode::TaxRate ? SingleToText(taxRate) : std::string();
+    m_entryText = mode == OperandMode::TaxRate ? core::SingleToText(taxRate) : std::string();
     m_view.panel = mode;
     m_view.doneShown = false;
     m_view.errorShown = false;

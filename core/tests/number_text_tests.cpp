@@ -89,6 +89,37 @@ TEST(NumberToText, TextReadsBackToTheSameFifteenDigitValue)
     }
 }
 
+struct SingleTextCase {
+    const char* name;
+    float value;
+    const char* text;
+};
+
+class SingleToTextTest : public testing::TestWithParam<SingleTextCase> {};
+
+TEST_P(SingleToTextTest, WritesSevenSignificantDigits)
+{
+    EXPECT_EQ(SingleToText(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, SingleToTextTest,
+    testing::Values(SingleTextCase{"zero", 0.0f, "0"}, SingleTextCase{"tenth", 0.1f, "0.1"},
+                    SingleTextCase{"third", 1.0f / 3.0f, "0.3333333"},
+                    SingleTextCase{"whole", 431676.0f, "431676"},
+                    SingleTextCase{"seven_digits", 123456.78f, "123456.8"},
+                    SingleTextCase{"small_plain", 0.007297352533f, "0.007297352"},
+                    SingleTextCase{"exponent_below", 5.6704e-08f, "5.6704E-08"},
+                    SingleTextCase{"first_exponent_below", 7.748091695e-05f, "7.748092E-05"},
+                    SingleTextCase{"last_plain_below", 0.0001f, "0.0001"},
+                    SingleTextCase{"small_exponent_form", 0.00001f, "1E-05"},
+                    SingleTextCase{"exponent_above", 10973732.0f, "1.097373E+07"},
+                    SingleTextCase{"large_in_exponent_form", 123456789.0f, "1.234568E+08"},
+                    SingleTextCase{"last_plain_above", 9999999.0f, "9999999"},
+                    SingleTextCase{"negative", -9.28476362e-24f, "-9.284763E-24"},
+                    SingleTextCase{"infinity", std::numeric_limits<float>::infinity(), "infinity"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct PasteCase {
     const char* name;
     const char* text;

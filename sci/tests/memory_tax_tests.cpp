@@ -9,32 +9,6 @@
 namespace nuvra::sci {
 namespace {
 
-struct SingleTextCase {
-    const char* name;
-    float value;
-    const char* expected;
-};
-
-class SingleToTextTest : public testing::TestWithParam<SingleTextCase> {};
-
-TEST_P(SingleToTextTest, WritesSevenSignificantDigits)
-{
-    EXPECT_EQ(SingleToText(GetParam().value), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    SingleTexts, SingleToTextTest,
-    testing::Values(SingleTextCase{"tenth", 0.1f, "0.1"},
-                    SingleTextCase{"third", 1.0f / 3.0f, "0.3333333"},
-                    SingleTextCase{"large_in_exponent_form", 123456789.0f, "1.234568E+08"},
-                    SingleTextCase{"seven_digits_plain", 1234567.0f, "1234567"},
-                    SingleTextCase{"small_plain", 0.0001f, "0.0001"},
-                    SingleTextCase{"small_exponent_form", 0.00001f, "1E-05"},
-                    SingleTextCase{"negative", -2.5f, "-2.5"}, SingleTextCase{"zero", 0.0f, "0"}),
-    [](const testing::TestParamInfo<SingleTextCase>& info) {
-        return std::string(info.param.name);
-    });
-
 class MemoryTaxTest : public testing::Test {
 protected:
     void withEntry(const char* text) { session.display.setEntry(text); }

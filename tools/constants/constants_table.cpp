@@ -1,7 +1,7 @@
 #include "tools/constants/constants_table.h"
 
 #include "core/session.h"
-#include "tools/financial/single_text.h"
+#include "core/number_text.h"
 
 #include <cmath>
 
@@ -69,7 +69,7 @@ std::optional<Constant> constantAt(int number)
     const Row& row = kRows[static_cast<std::size_t>(number)];
     const double exact = row.exponent ? row.mantissa * std::pow(10.0, *row.exponent) : row.mantissa;
     const float value = static_cast<float>(exact);
-    return Constant{row.symbol, row.name, value, financial::SingleToText(value)};
+    return Constant{row.symbol, row.name, value, core::SingleToText(value)};
 }
 
 bool enterConstant(core::Session& session, int number)

@@ -1,7 +1,7 @@
 #include "tools/financial/financial_math.h"
 
 #include "core/number_text.h"
-#include "tools/financial/single_text.h"
+#include "core/number_text.h"
 
 #include <cmath>
 #include <initializer_list>
@@ -89,12 +89,12 @@ core::Result<LoanResult, FinanceError> LoanPayment(double principal, double rate
         static_cast<float>(static_cast<double>(p) * monthlyRate * growth / (growth - 1));
     const float monthly = rnd2(quotient);
     const float total = rnd2(monthly * n);
-    const std::string totalText = SingleToText(total);
+    const std::string totalText = core::SingleToText(total);
     // The interest is the total as its field shows it less the principal as typed.
     const float interest = rnd2(static_cast<float>(core::ReadLeadingNumber(totalText)) - p);
     if (!allFinite({monthly, total, interest}))
         return core::unexpected(FinanceError::OutOfRange);
-    return LoanResult{SingleToText(monthly), totalText, SingleToText(interest)};
+    return LoanResult{core::SingleToText(monthly), totalText, core::SingleToText(interest)};
 }
 
 } // namespace nuvra::tools::financial

@@ -1,6 +1,6 @@
 #include "tools/financial/financial_math.h"
 #include "tools/financial/financial_toolbox.h"
-#include "tools/financial/single_text.h"
+#include "core/number_text.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -112,33 +112,6 @@ TEST(FinanceFailureTest, ValuesBeyondThePrecisionFail)
     EXPECT_EQ(LoanPayment(1e39, 5, 1, 0, 0).error(), FinanceError::OutOfRange);
     EXPECT_EQ(LoanPayment(10000, 1e-30, 1, 0, 0).error(), FinanceError::OutOfRange);
 }
-
-struct SingleTextCase {
-    const char* name;
-    float value;
-    const char* text;
-};
-
-class SingleToTextTest : public testing::TestWithParam<SingleTextCase> {};
-
-TEST_P(SingleToTextTest, WritesSevenSignificantDigits)
-{
-    EXPECT_EQ(SingleToText(GetParam().value), GetParam().text);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, SingleToTextTest,
-    testing::Values(SingleTextCase{"zero", 0.0f, "0"}, SingleTextCase{"whole", 431676.0f, "431676"},
-                    SingleTextCase{"seven_digits", 123456.78f, "123456.8"},
-                    SingleTextCase{"small_plain", 0.007297352533f, "0.007297352"},
-                    SingleTextCase{"exponent_below", 5.6704e-08f, "5.6704E-08"},
-                    SingleTextCase{"first_exponent_below", 7.748091695e-05f, "7.748092E-05"},
-                    SingleTextCase{"last_plain_below", 0.0001f, "0.0001"},
-                    SingleTextCase{"exponent_above", 10973732.0f, "1.097373E+07"},
-                    SingleTextCase{"last_plain_above", 9999999.0f, "9999999"},
-                    SingleTextCase{"negative", -9.28476362e-24f, "-9.284763E-24"},
-                    SingleTextCase{"infinity", std::numeric_limits<float>::infinity(), "infinity"}),
-    [](const testing::TestParamInfo<SingleTextCase>& info) { return info.param.name; });
 
 struct SpinCase {
     const char* name;
