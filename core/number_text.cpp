@@ -125,6 +125,39 @@ void appendExponent(char*& out, int exponent)
     out = end;
 }
 
+// Writes the significant digits d1 d2 ... of the value d1.d2... x 10^exponent: plainly, or in
+// the exponent form below 1E-4 and from 10^plainLimit on. Returns the end of the text.
+char* layOutDigits(char* out, const char* digits, int digitCount, int exponent, int plainLimit)
+{
+    if (exponent < -4 || exponent >= plainLimit) {
+        *out++ = digits[0];
+        if (digitCount > 1) {
+            *out++ = '.';
+            std::memcpy(out, digits + 1, static_cast<std::size_t>(digitCount - 1));
+            out += digitCount - 1;
+        }
+        appendExponent(out, exponent);
+    } else if (exponent < 0) {
+        *out++ = '0';
+        *out++ = '.';
+        for (int i = -1; i > exponent; --i)
+            *out++ = '0';
+        std::memcpy(out, digits, static_cast<std::size_t>(digitCount));
+        out += digitCount;
+    } else {
+        const int integerDigits = exponent + 1;
+        for (int i = 0; i < integerDigits; ++i)
+            *out++ = i < digitCount ? digits[i] : '0';
+        if (digitCount > integerDigits) {
+            *out++ = '.';
+            std::memcpy(out, digits + integerDigits,
+                        static_cast<std::size_t>(digitCount - integerDigits));
+            out += digitCount - integerDigits;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 double ReadLeadingNumber(std::string_view text)
@@ -186,32 +219,7 @@ std::size_t NumberToText(double value, char* buffer)
     while (digitCount > 1 && digits[digitCount - 1] == '0')
         --digitCount;
 
-    if (exponent < -4 || exponent >= 15) {
-        *out++ = digits[0];
-        if (digitCount > 1) {
-            *out++ = '.';
-            std::memcpy(out, digits + 1, static_cast<std::size_t>(digitCount - 1));
-            out += digitCount - 1;
-        }
-        appendExponent(out, exponent);
-    } else if (exponent < 0) {
-        *out++ = '0';
-        *out++ = '.';
-        for (int i = -1; i > exponent; --i)
-            *out++ = '0';
-        std::memcpy(out, digits, static_cast<std::size_t>(digitCount));
-        out += digitCount;
-    } else {
-        const int integerDigits = exponent + 1;
-        for (int i = 0; i < integerDigits; ++i)
-            *out++ = i < digitCount ? digits[i] : '0';
-        if (digitCount > integerDigits) {
-            *out++ = '.';
-            std::memcpy(out, digits + integerDigits,
-                        static_cast<std::size_t>(digitCount - integerDigits));
-            out += digitCount - integerDigits;
-        }
-    }
+    out = layOutDigits(out, digits, digitCount, exponent, 15);
     return static_cast<std::size_t>(out - buffer);
 }
 
@@ -271,46 +279,24 @@ std::string SingleToText(float value)
     const auto result =
         std::to_chars(scientific, scientific + sizeof scientific,
                       std::fabs(static_cast<double>(value)), std::chars_format::scientific, 6);
-    std::string digits;
+    char digits[8];
+    int digitCount = 0;
     const char* p = scientific;
     for (; p < result.ptr && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9')
-            digits += *p;
+        if (isDigit(*p) && digitCount < 8)
+            digits[digitCount++] = *p;
     }
     int exponent = 0;
     std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), result.ptr, exponent);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    while (digitCount > 1 && digits[digitCount - 1] == '0')
+        --digitCount;
 
-    std::string out = value < 0 ? "-" : "";
-    if (exponent < -4 || exponent >= 7) {
-        out += digits[0];
-        if (digits.size() > 1) {
-            out += '.';
-            out.append(digits, 1);
-        }
-        out += 'E';
-        out += exponent < 0 ? '-' : '+';
-        const int magnitude = std::abs(exponent);
-        if (magnitude < 10)
-            out += '0';
-        out += std::to_string(magnitude);
-    } else if (exponent < 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += digits;
-    } else {
-        const std::size_t integerDigits = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= integerDigits) {
-            out += digits;
-            out.append(integerDigits - digits.size(), '0');
-        } else {
-            out.append(digits, 0, integerDigits);
-            out += '.';
-            out.append(digits, integerDigits);
-        }
-    }
-    return out;
+    char buffer[kNumberTextCapacity];
+    char* out = buffer;
+    if (value < 0)
+        *out++ = '-';
+    out = layOutDigits(out, digits, digitCount, exponent, 7);
+    return std::string(buffer, static_cast<std::size_t>(out - buffer));
 }
 
 } // namespace nuvra::core
