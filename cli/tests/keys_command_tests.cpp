@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/tests/cli_run.h"
 
 #include <gtest/gtest.h>
 
@@ -7,19 +8,9 @@
 namespace nuvra::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun runKeys(std::vector<std::string> args, const std::string& input = "")
+CliRun runKeys(const std::vector<std::string>& args, const std::string& input = "")
 {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = runKeysCommand(args, in, out, err);
-    return {status, out.str(), err.str()};
+    return runCommandFunction(runKeysCommand, args, input);
 }
 
 struct KeysCase {

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/tests/cli_run.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -8,25 +9,10 @@
 namespace nuvra::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
 CliRun runCommand(std::string_view name, const std::vector<std::string>& args,
                   const std::string& input = "")
 {
-    for (const CommandEntry& command : scienceCommands()) {
-        if (command.name == name) {
-            std::istringstream in(input);
-            std::ostringstream out;
-            std::ostringstream err;
-            const int status = command.run(args, in, out, err);
-            return {status, out.str(), err.str()};
-        }
-    }
-    return {-1, "", "no such command"};
+    return runCommandOf(scienceCommands(), name, args, input);
 }
 
 struct CommandCase {

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/tests/cli_run.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -6,25 +7,13 @@
 namespace nuvra::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun runTool(std::string_view name, std::vector<std::string> args, const std::string& input = "")
+CliRun runTool(std::string_view name, const std::vector<std::string>& args,
+               const std::string& input = "")
 {
-    for (const CommandEntry& command : toolCommands()) {
-        if (command.name == name) {
-            std::istringstream in(input);
-            std::ostringstream out;
-            std::ostringstream err;
-            const int status = command.run(args, in, out, err);
-            return {status, out.str(), err.str()};
-        }
-    }
-    ADD_FAILURE() << "no command " << name;
-    return {-1, "", ""};
+    const CliRun run = runCommandOf(toolCommands(), name, args, input);
+    if (run.status == -1)
+        ADD_FAILURE() << "no command " << name;
+    return run;
 }
 
 struct ToolCase {
