@@ -1,5 +1,7 @@
 #include "app/calculator_app.h"
 
+#include "app/toolbox_windows.h"
+
 #include "art/skin.h"
 #include "core/ui/form1.h"
 #include "frame/ui/stack_panel_widget.h"
@@ -40,11 +42,10 @@ QString qs(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-shell::TwipsPosition screenTwips()
+QSize screenTwips()
 {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    return {static_cast<double>(pixelsToTwips(screen.height())),
-            static_cast<double>(pixelsToTwips(screen.width()))};
+    return {pixelsToTwips(screen.width()), pixelsToTwips(screen.height())};
 }
 
 } // namespace
@@ -66,18 +67,22 @@ CalculatorApp::CalculatorApp(const QString& programFolder)
       m_settingsBackend(platform::settingsDirectory()), m_settings(m_settingsBackend),
       m_startupList(platform::autostartDirectory())
 {
-    m_commands = std::make_unique<shell::MenuCommands>(m_menu, m_session, m_panel, *this, *this,
-                                                       *this, m_settings, kSiteAddress);
-    m_toolboxes = std::make_unique<shell::ui::ToolboxRegistry>(
-        [this](int& left, int& top, int& screenWidth) {
-            left = m_frame ? m_frame->leftTwips() : 0;
-            top = m_frame ? m_frame->topTwips() : 0;
-            screenWidth = pixelsToTwips(QGuiApplication::primaryScreen()->geometry().width());
-        });
-    m_toolboxes->onCloseButton = [this](shell::Toolbox toolbox) {
+    m_commands = std::make_unique<shell::MenuCommands>(m_menu, m_session, m_science, m_panel,
+                                                       *this, *this, m_clipboard, m_settings,
+                                                       kSiteAddress);
+    m_toolboxes = std::make_unique<shell::ui::ToolboxRegistry>([this] {
+        shell::ui::FramePlace place;
+        if (m_frame)
+            place.frame = {m_frame->leftTwips(), m_frame->topTwips()};
+        place.screenWidthTwips = screenTwips().width();
+        return place;
+    });
+    m_toolboxes->onClosed = [this](shell::Toolbox toolbox) {
         m_commands->toolboxClosed(toolbox);
         afterCommand();
     };
+    m_toolboxes->onCommandDone = [this] { afterCommand(); };
+    registerToolboxWindows(*this);
     m_reminder.setSingleShot(true);
     m_reminder.setInterval(kReminderMs);
     connect(&m_reminder, &QTimer::timeout, this, [this] {
@@ -141,11 +146,10 @@ void CalculatorApp::buildFrame()
     shell::loadMainWindowSettings(m_settings, m_menu, m_session);
 
     // The frame's load: position, stack panel mode, tray icon.
-    const shell::TwipsPosition screen = screenTwips();
-    const shell::TwipsPosition position =
-        shell::readFramePosition(m_settings, screen.left, screen.top);
-    m_frame->moveToTwips(static_cast<int>(std::lround(position.left)),
-                         static_cast<int>(std::lround(position.top)));
+    const QSize screen = screenTwips();
+    const platform::TwipsPoint position =
+        shell::readFramePosition(m_settings, screen.width(), screen.height());
+    m_frame->moveToTwips(position.left, position.top);
     m_panel.applyModeState(
         m_settings.ReadSetting(shell::kApplication, shell::kSettingsSection, "Mode State", "0"));
     m_commands->syncModeChecks();
@@ -170,9 +174,9 @@ void CalculatorApp::buildFrame()
     connect(&form, &core::ui::Form1::keypadSurfacePressed, this, [this] {
         m_commands->ReshowToolboxes();
     });
-    connect(&form, &core::ui::Form1::tooltipRequested, this,
+    connect(&m_butler, &kit::ButlerChannel::tooltipRequested, this,
             [this](QWidget* control, const QString& text) { m_tooltip->ShowTooltip(*control, text); });
-    connect(&form, &core::ui::Form1::tooltipHidden, this, &CalculatorApp::hideTooltip);
+    connect(&m_butler, &kit::ButlerChannel::tooltipHidden, this, &CalculatorApp::hideTooltip);
     connect(&form, &core::ui::Form1::settingsPanelRequested, this, [this] {
         hideTooltip();
         showSettingsPanel();
@@ -252,6 +256,7 @@ void CalculatorApp::afterCommand()
         return;
     m_frame->applyPanelState();
     m_frame->form1().render();
+    m_toolboxes->renderAll();
 }
 
 void CalculatorApp::CheckForUpdatesSchedule()
@@ -311,9 +316,9 @@ void CalculatorApp::restoreFrame()
     m_frame->activateWindow();
 }
 
-shell::TwipsPosition CalculatorApp::framePosition() const
+platform::TwipsPoint CalculatorApp::framePosition() const
 {
-    return {static_cast<double>(m_frame->topTwips()), static_cast<double>(m_frame->leftTwips())};
+    return {m_frame->leftTwips(), m_frame->topTwips()};
 }
 
 void CalculatorApp::focusKeypad()
@@ -409,35 +414,6 @@ void CalculatorApp::unloadToolbox(shell::Toolbox toolbox)
 bool CalculatorApp::isToolboxLoaded(shell::Toolbox toolbox) const
 {
     return m_toolboxes->isLoaded(toolbox);
-}
-
-shell::TwipsPosition CalculatorApp::toolboxPosition(shell::Toolbox toolbox) const
-{
-    const auto found = m_toolboxPositions.find(toolbox);
-    return found == m_toolboxPositions.end() ? shell::TwipsPosition{} : found->second;
-}
-
-void CalculatorApp::moveToolbox(shell::Toolbox toolbox, shell::TwipsPosition position)
-{
-    m_toolboxPositions[toolbox] = position;
-}
-
-std::optional<std::string> CalculatorApp::text() const
-{
-    const QClipboard* clipboard = QApplication::clipboard();
-    if (!clipboard)
-        return std::nullopt;
-    return clipboard->text().toStdString();
-}
-
-void CalculatorApp::setText(std::string_view text)
-{
-    QApplication::clipboard()->setText(qs(text));
-}
-
-void CalculatorApp::clear()
-{
-    QApplication::clipboard()->clear();
 }
 
 } // namespace nuvra::app

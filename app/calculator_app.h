@@ -1,15 +1,17 @@
 #pragma once
 
 #include "core/session.h"
-#include "core/ui/butler_channel.h"
+#include "art/kit/butler_channel.h"
 #include "frame/key_map.h"
 #include "frame/rpn_panel.h"
+#include "platform/desktop/qt_clipboard.h"
 #include "platform/desktop/qt_desktop_shell.h"
 #include "platform/desktop/qt_sound_player.h"
 #include "platform/global_hotkeys.h"
 #include "platform/linux/ini_settings_backend.h"
 #include "platform/linux/xdg_autostart.h"
 #include "shell/menu_commands.h"
+#include "sci/science_state.h"
 #include "shell/menu_model.h"
 #include "shell/settings_store.h"
 #include "shell/window_host.h"
@@ -53,11 +55,8 @@ private:
 };
 
 // Owns the program's state and windows and is the host the menu commands work on: the frame
-// with its tray icon, the toolboxes, the clipboard.
-class CalculatorApp final : public QObject,
-                            public shell::FrameHost,
-                            public shell::ToolboxHost,
-                            public shell::Clipboard {
+// with its tray icon, and the toolboxes.
+class CalculatorApp final : public QObject, public shell::FrameHost, public shell::ToolboxHost {
     Q_OBJECT
 public:
     explicit CalculatorApp(const QString& programFolder);
@@ -68,6 +67,8 @@ public:
     bool start(const std::vector<std::string>& arguments);
     frame::ui::Wm& frame() const { return *m_frame; }
     core::Session& session() { return m_session; }
+    sci::ScienceState& science() { return m_science; }
+    kit::ButlerChannel& butler() { return m_butler; }
     shell::MenuModel& menu() { return m_menu; }
     shell::MenuCommands& commands() { return *m_commands; }
     shell::ui::ToolboxRegistry& toolboxes() { return *m_toolboxes; }
@@ -78,18 +79,15 @@ public:
     bool isFrameMinimized() const override;
     void minimizeFrame() override;
     void restoreFrame() override;
-    shell::TwipsPosition framePosition() const override;
+    platform::TwipsPoint framePosition() const;
     void focusKeypad() override;
     void hideTooltip() override;
     void showExitStrip() override;
     void showSettingsPanel() override;
-    bool isSettingsPanelVisible() const override { return false; }
-    void setSettingsPanelAngleLabel(std::string_view) override {}
     void showAbout() override;
     void showUpdateWindow() override;
     void openControlPanel() override;
     void resetEverything() override;
-    void setModePictures(bool) override {}
     void offerRevoNotice() override {}
     void showTrayBalloon(std::string_view title, std::string_view text) override;
     void showPopup(shell::PopupKind kind) override;
@@ -98,33 +96,20 @@ public:
     void stopReminderTimer() override;
     void openUrl(std::string_view url) override;
 
-    // ToolboxHost over the registry of toolbox windows; a toolbox whose window does not exist yet
-    // is only its loaded and visible state.
+    // ToolboxHost over the registry of toolbox windows.
     void showToolbox(shell::Toolbox toolbox, bool visible) override;
     void setToolboxVisible(shell::Toolbox toolbox, bool visible) override;
     void unloadToolbox(shell::Toolbox toolbox) override;
     bool isToolboxLoaded(shell::Toolbox toolbox) const override;
-    shell::TwipsPosition toolboxPosition(shell::Toolbox toolbox) const override;
-    void moveToolbox(shell::Toolbox toolbox, shell::TwipsPosition position) override;
-    void setScientificPage(shell::ScientificPage) override {}
-    void setScientificAngleIndicator(core::AngularSystem) override {}
-    void setLogKeyPicture(shell::LogKeyMode) override {}
-    void setHistoryCover(bool) override {}
-    void setEquationAngleLabel(std::string_view) override {}
-    void applyEquationScheme(shell::EquationScheme) override {}
-    void setFinancialType(shell::FinancialType) override {}
-
-    // Clipboard
-    std::optional<std::string> text() const override;
-    void setText(std::string_view text) override;
-    void clear() override;
+    // After every command: the main window, the frame and the loaded toolboxes render again.
+    void afterCommand();
 
 private:
     void buildFrame();
     void showFrame();
     void keyCommand(const core::KeyOutcome& outcome);
     void menuItemChosen(std::string_view itemName);
-    void afterCommand();
+    void startDesktopServices();
     void CheckForUpdatesSchedule();
     void hotKeyPressed(int identifier);
 
@@ -133,9 +118,11 @@ private:
     platform::QtSoundPlayer m_sounds;
     DesktopFeedback m_feedback;
     core::Session m_session;
+    sci::ScienceState m_science;
     frame::RpnPanel m_panel;
     frame::KeyMap m_keys;
-    core::ui::ButlerChannel m_butler;
+    kit::ButlerChannel m_butler;
+    platform::QtClipboard m_clipboard;
     platform::IniSettingsBackend m_settingsBackend;
     shell::SettingsStore m_settings;
     platform::XdgAutostart m_startupList;
@@ -153,7 +140,6 @@ private:
     std::unique_ptr<platform::GlobalHotkeys> m_hotkeys;
     bool m_inTray = false;
     std::unique_ptr<shell::ui::ToolboxRegistry> m_toolboxes;
-    std::map<shell::Toolbox, shell::TwipsPosition> m_toolboxPositions;
 };
 
 } // namespace nuvra::app

@@ -1,5 +1,7 @@
 #include "art/skin.h"
 
+#include "art/palette.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -10,27 +12,33 @@
 namespace nuvra::art {
 namespace {
 
-const QColor kBody(0x1d, 0x20, 0x26);
-const QColor kBodyEdge(0x34, 0x39, 0x43);
-const QColor kTitle(0x25, 0x29, 0x31);
-const QColor kDisplayBack(0x0d, 0x10, 0x14);
-const QColor kLabel(0xe8, 0xec, 0xf1);
+const QColor kBody = palette::body();
+const QColor kBodyEdge = palette::bodyEdge();
+const QColor kTitle = palette::titleBar();
+const QColor kDisplayBack = palette::displayBack();
+const QColor kLabel = palette::text();
 
 QColor keyFace(KeyStyle style)
 {
     switch (style) {
     case KeyStyle::Digit:
-        return QColor(0x30, 0x35, 0x3e);
+        return palette::digitKey();
     case KeyStyle::Operator:
-        return QColor(0x3b, 0x47, 0x59);
+        return palette::operatorKey();
     case KeyStyle::Equals:
-        return QColor(79, 168, 240);
+        return palette::accent();
     case KeyStyle::Cancel:
-        return QColor(0xc8, 0x6a, 0x1c);
+        return palette::cancelKey();
     case KeyStyle::Function:
-        return QColor(0x28, 0x2c, 0x34);
+        return palette::functionKey();
     }
-    return QColor(0x30, 0x35, 0x3e);
+    return palette::digitKey();
+}
+
+QColor withAlpha(QColor colour, int alpha)
+{
+    colour.setAlpha(alpha);
+    return colour;
 }
 
 QPainterPath rounded(const QRectF& rect, qreal radius)
@@ -44,12 +52,12 @@ QPainterPath rounded(const QRectF& rect, qreal radius)
 
 QColor displayColour()
 {
-    return QColor(79, 168, 240);
+    return palette::accent();
 }
 
 QColor errorColour()
 {
-    return QColor(255, 128, 0);
+    return palette::error();
 }
 
 void paintFrameBody(QPainter& painter, const QRectF& body, qreal titleBarHeight)
@@ -76,11 +84,11 @@ void paintTitleButton(QPainter& painter, const QRectF& rect, TitleButton kind, b
     painter.setRenderHint(QPainter::Antialiasing);
     const QPointF c = rect.center();
     const qreal r = std::min(rect.width(), rect.height()) * 0.32;
-    QColor ink = hovered ? kLabel : QColor(0x9a, 0xa3, 0xb0);
+    QColor ink = hovered ? kLabel : palette::mutedText();
     if (hovered && kind == TitleButton::Close)
-        painter.setBrush(QColor(0xd0, 0x4a, 0x3c));
+        painter.setBrush(palette::closeHot());
     else if (hovered)
-        painter.setBrush(QColor(0x3a, 0x40, 0x4b));
+        painter.setBrush(palette::buttonHot());
     else
         painter.setBrush(Qt::NoBrush);
     painter.setPen(Qt::NoPen);
@@ -133,7 +141,7 @@ void paintKey(QPainter& painter, const QRectF& rect, KeyStyle style, const QStri
     }
     font.setBold(style != KeyStyle::Digit);
     painter.setFont(font);
-    painter.setPen(style == KeyStyle::Equals ? QColor(0x0b, 0x1a, 0x2b) : kLabel);
+    painter.setPen(style == KeyStyle::Equals ? palette::onAccent() : kLabel);
     painter.drawText(face, Qt::AlignCenter, label);
     painter.restore();
 }
@@ -156,8 +164,8 @@ void paintStrip(QPainter& painter, const QRectF& rect)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(rounded(rect, 5.0), QColor(0x2a, 0x2f, 0x38, 245));
-    painter.setPen(QPen(QColor(79, 168, 240, 140), 1.0));
+    painter.fillPath(rounded(rect, 5.0), withAlpha(palette::strip(), 245));
+    painter.setPen(QPen(withAlpha(palette::accent(), 140), 1.0));
     painter.drawPath(rounded(rect.adjusted(0.5, 0.5, -0.5, -0.5), 5.0));
     painter.restore();
 }
@@ -183,10 +191,10 @@ void paintStackCommand(QPainter& painter, const QRectF& rect, StackGlyph glyph, 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (lit)
-        painter.fillPath(rounded(rect, 4.0), QColor(79, 168, 240, 70));
+        painter.fillPath(rounded(rect, 4.0), withAlpha(palette::accent(), 70));
     const QPointF c = rect.center();
     const qreal r = std::min(rect.width(), rect.height()) * 0.3;
-    painter.setPen(QPen(lit ? displayColour() : QColor(0xb4, 0xbc, 0xc8), 1.4, Qt::SolidLine,
+    painter.setPen(QPen(lit ? displayColour() : palette::glyph(), 1.4, Qt::SolidLine,
                         Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     switch (glyph) {
@@ -233,7 +241,7 @@ void paintGear(QPainter& painter, const QRectF& rect, bool hovered)
     gear.closeSubpath();
     QPainterPath hole;
     hole.addEllipse(c, r * 0.32, r * 0.32);
-    painter.fillPath(gear.subtracted(hole), hovered ? displayColour() : QColor(0x7d, 0x86, 0x93));
+    painter.fillPath(gear.subtracted(hole), hovered ? displayColour() : palette::idleGlyph());
     painter.restore();
 }
 
@@ -243,7 +251,7 @@ void paintPin(QPainter& painter, const QRectF& rect, bool checked)
     painter.setRenderHint(QPainter::Antialiasing);
     const QPointF c = rect.center();
     const qreal r = std::min(rect.width(), rect.height()) * 0.36;
-    const QColor ink = checked ? displayColour() : QColor(0x7d, 0x86, 0x93);
+    const QColor ink = checked ? displayColour() : palette::idleGlyph();
     painter.setPen(QPen(ink, 1.3, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(checked ? ink : Qt::transparent);
     painter.drawEllipse(QPointF(c.x(), c.y() - r * 0.35), r * 0.55, r * 0.55);
@@ -255,8 +263,8 @@ void paintPopup(QPainter& painter, const QRectF& rect, PopupPicture picture)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(rounded(rect.adjusted(1, 1, -1, -1), 14.0), QColor(0x1d, 0x20, 0x26, 240));
-    painter.setPen(QPen(QColor(79, 168, 240, 120), 1.2));
+    painter.fillPath(rounded(rect.adjusted(1, 1, -1, -1), 14.0), withAlpha(palette::body(), 240));
+    painter.setPen(QPen(withAlpha(palette::accent(), 120), 1.2));
     painter.drawPath(rounded(rect.adjusted(1.5, 1.5, -1.5, -1.5), 14.0));
     const QRectF top(rect.left(), rect.top() + rect.height() * 0.12, rect.width(),
                      rect.height() * 0.5);
@@ -268,10 +276,10 @@ void paintPopup(QPainter& painter, const QRectF& rect, PopupPicture picture)
         const qreal w = top.height() * 0.45;
         const QRectF back(top.center().x() - w * 0.35, top.top() + top.height() * 0.12, w, w * 1.2);
         const QRectF front = back.translated(-w * 0.3, w * 0.25);
-        painter.setPen(QPen(QColor(0x9a, 0xa3, 0xb0), 1.6));
+        painter.setPen(QPen(palette::mutedText(), 1.6));
         painter.setBrush(Qt::NoBrush);
         painter.drawRoundedRect(back, 3, 3);
-        painter.setBrush(QColor(0x1d, 0x20, 0x26));
+        painter.setBrush(palette::body());
         painter.setPen(QPen(displayColour(), 1.8));
         painter.drawRoundedRect(front, 3, 3);
         for (int i = 1; i <= 3; ++i) {
@@ -280,7 +288,7 @@ void paintPopup(QPainter& painter, const QRectF& rect, PopupPicture picture)
         }
         font.setPixelSize(static_cast<int>(rect.height() * 0.13));
         painter.setFont(font);
-        painter.setPen(QColor(0xe8, 0xec, 0xf1));
+        painter.setPen(palette::text());
         painter.drawText(QRectF(rect.left(), top.bottom(), rect.width(), rect.height() * 0.3),
                          Qt::AlignCenter, "Copied");
         break;
@@ -295,7 +303,7 @@ void paintPopup(QPainter& painter, const QRectF& rect, PopupPicture picture)
         font.setPixelSize(static_cast<int>(rect.height() * 0.09));
         font.setBold(false);
         painter.setFont(font);
-        painter.setPen(QColor(0xb4, 0xbc, 0xc8));
+        painter.setPen(palette::glyph());
         painter.drawText(QRectF(rect.left(), top.bottom(), rect.width(), rect.height() * 0.3),
                          Qt::AlignCenter,
                          picture == PopupPicture::AltR ? "Hide or bring back Nuvra" : "Bring back Nuvra");
@@ -313,8 +321,126 @@ void paintTooltip(QPainter& painter, const QRectF& rect)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(rounded(rect.adjusted(0.5, 0.5, -0.5, -0.5), rect.height() / 2.4),
-                     QColor(0x2a, 0x2f, 0x38));
+                     palette::strip());
     painter.restore();
+}
+
+void paintPicture(QPainter& painter, const QRectF& rect, Picture picture, const QString& text,
+                  PictureState state)
+{
+    const bool hot = state.hot || state.down;
+    switch (picture) {
+    case Picture::None:
+        return;
+    case Picture::MenuButton:
+        paintTitleButton(painter, rect, TitleButton::Menu, hot);
+        return;
+    case Picture::Minimise:
+        paintTitleButton(painter, rect, TitleButton::Minimise, hot);
+        return;
+    case Picture::Close:
+        paintTitleButton(painter, rect, TitleButton::Close, hot);
+        return;
+    case Picture::Gear:
+        paintGear(painter, rect, hot);
+        return;
+    case Picture::Pin:
+        paintPin(painter, rect, state.checked || state.hot);
+        return;
+    case Picture::DigitKey:
+        paintKey(painter, rect, KeyStyle::Digit, text, state.down, state.hot);
+        return;
+    case Picture::OperatorKey:
+        paintKey(painter, rect, KeyStyle::Operator, text, state.down, state.hot);
+        return;
+    case Picture::EqualsKey:
+        paintKey(painter, rect, KeyStyle::Equals, text, state.down, state.hot);
+        return;
+    case Picture::CancelKey:
+        paintKey(painter, rect, KeyStyle::Cancel, text, state.down, state.hot);
+        return;
+    case Picture::FunctionKey:
+        paintKey(painter, rect, KeyStyle::Function, text, state.down, state.hot);
+        return;
+    case Picture::StackRoll:
+        paintStackCommand(painter, rect, StackGlyph::Roll, state.checked);
+        return;
+    case Picture::StackSwap:
+        paintStackCommand(painter, rect, StackGlyph::Swap, state.checked);
+        return;
+    case Picture::StackDrop:
+        paintStackCommand(painter, rect, StackGlyph::Drop, state.checked);
+        return;
+    case Picture::PanelToggle: {
+        // Closed: an arrow that points out of the frame; open: one that points back.
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(hot ? palette::accent() : palette::mutedText(), 1.6, Qt::SolidLine,
+                            Qt::RoundCap, Qt::RoundJoin));
+        const QPointF c = rect.center();
+        const qreal d = rect.height() * 0.22;
+        const qreal dir = state.checked ? -1.0 : 1.0;
+        painter.drawLine(c + QPointF(-d * dir * 0.6, -d), c + QPointF(d * dir * 0.6, 0));
+        painter.drawLine(c + QPointF(d * dir * 0.6, 0), c + QPointF(-d * dir * 0.6, d));
+        painter.restore();
+        return;
+    }
+    case Picture::TextButton: {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF face = rect.adjusted(0.5, 0.5, -0.5, -0.5);
+        painter.fillPath(rounded(face, 4.0), hot ? palette::accentLight() : palette::accent());
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPointSizeF(8.0);
+        painter.setFont(font);
+        painter.setPen(palette::onAccent());
+        painter.drawText(face.translated(0, state.down ? 1 : 0), Qt::AlignCenter, text);
+        painter.restore();
+        return;
+    }
+    case Picture::StripItem: {
+        painter.save();
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPointSizeF(rect.height() > 20 ? 11.0 : 10.0);
+        painter.setFont(font);
+        painter.setPen(hot ? palette::accentLight() : palette::text());
+        painter.drawText(rect, Qt::AlignCenter, text);
+        painter.restore();
+        return;
+    }
+    case Picture::Waiting:
+    case Picture::Done:
+    case Picture::Invalid: {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal side = std::min(rect.width(), rect.height());
+        const QRectF disc(rect.center().x() - side / 2 + 1, rect.center().y() - side / 2 + 1,
+                          side - 2, side - 2);
+        const QColor ink = picture == Picture::Invalid ? palette::error()
+                           : picture == Picture::Done  ? palette::accent()
+                                                       : palette::mutedText();
+        painter.setPen(QPen(ink, std::max<qreal>(1.2, side * 0.09), Qt::SolidLine, Qt::RoundCap,
+                            Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(disc);
+        const QPointF c = disc.center();
+        const qreal r = side * 0.22;
+        if (picture == Picture::Done) {
+            painter.drawLine(c + QPointF(-r, 0), c + QPointF(-r * 0.25, r * 0.75));
+            painter.drawLine(c + QPointF(-r * 0.25, r * 0.75), c + QPointF(r, -r * 0.7));
+        } else if (picture == Picture::Invalid) {
+            painter.drawLine(c + QPointF(0, -r), c + QPointF(0, r * 0.25));
+            painter.drawPoint(c + QPointF(0, r * 0.85));
+        } else {
+            for (int i = -1; i <= 1; ++i)
+                painter.drawPoint(c + QPointF(i * r * 0.9, 0));
+        }
+        painter.restore();
+        return;
+    }
+    }
 }
 
 QIcon applicationIcon()
@@ -337,7 +463,7 @@ QIcon applicationIcon()
                                display.bottom() + size * 0.08 + row * (key * 0.8 + size * 0.04),
                                key, key * 0.8);
                 painter.fillPath(rounded(k, size * 0.04),
-                                 row == 1 && col == 2 ? errorColour() : QColor(0x4a, 0x52, 0x5e));
+                                 row == 1 && col == 2 ? errorColour() : palette::iconCell());
             }
         }
         painter.end();

@@ -37,6 +37,40 @@ void paintPopup(QPainter& painter, const QRectF& rect, PopupPicture picture);
 // The rounded shape of the tooltip window.
 void paintTooltip(QPainter& painter, const QRectF& rect);
 
+// The pictures a control of a window's table can carry; buttons draw the hot form ("_h") while
+// the pointer is over them or they are held down.
+enum class Picture {
+    None,
+    MenuButton,
+    Minimise,
+    Close,
+    Gear,
+    Pin,
+    DigitKey,
+    OperatorKey,
+    EqualsKey,
+    CancelKey,
+    FunctionKey,
+    StackRoll,
+    StackSwap,
+    StackDrop,
+    PanelToggle, // checked: the panel is open and the arrow points back
+    TextButton,  // a flat button with its text
+    StripItem,   // a choice of the strips over the display: its text alone
+    Waiting,     // the operand strip's indicators
+    Done,
+    Invalid,
+};
+
+struct PictureState {
+    bool down = false;
+    bool hot = false;
+    bool checked = false;
+};
+
+void paintPicture(QPainter& painter, const QRectF& rect, Picture picture, const QString& text,
+                  PictureState state);
+
 // The program's icon, drawn at the usual sizes.
 QIcon applicationIcon();
 

@@ -161,9 +161,9 @@ int runSciCommand(const std::vector<std::string>& args, std::istream& in, std::o
             if (value == "1")
                 logMode = sci::LogKeyMode::NaturalLog;
             else if (value == "2")
-                logMode = sci::LogKeyMode::CommonLog;
+                logMode = sci::LogKeyMode::Log10;
             else if (value == "3")
-                logMode = sci::LogKeyMode::AntiLog;
+                logMode = sci::LogKeyMode::AntiLog10;
             else
                 ok = false;
         } else if (name == "--json") {

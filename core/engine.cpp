@@ -155,8 +155,9 @@ void Engine::CancelAll(CancelVariant variant)
     EngineState& e = m_session.engine;
     DisplayValue& display = m_session.display;
     const bool full = variant != CancelVariant::DeleteKey;
-    if (full)
-        e.divideByZero = false;
+    // Every variant sets the operands to 0, so nothing of a division by zero is left to report:
+    // Delete and Escape clear its flag too, or every later result would show "undefined".
+    e.divideByZero = false;
     e.firstOperand = 0.0;
     e.secondOperand = 0.0;
     if (variant != CancelVariant::CKey)

@@ -15,7 +15,7 @@ enum class CancelVariant {
     Button,     // the Cancel button
     CKey,       // the C key without Ctrl: like the button, but ResultValue stays
     TypedC,     // a typed "c": the shown text follows the entry
-    DeleteKey,  // Delete and Escape: the stack and the division flag stay
+    DeleteKey,  // Delete and Escape: the stack stays
 };
 
 // The arithmetic faults that stop an evaluation.

@@ -42,7 +42,7 @@ inline constexpr int kPressOffsetTwips = 10;
 // already done when it is returned.
 enum class WindowCommand {
     None,
-    ToggleToolbox,       // letter and toolboxName say which
+    ToggleToolbox,       // letter says which
     MoveFrame,           // direction says where
     ExitStripLeft,
     ExitStripRight,
@@ -67,7 +67,6 @@ enum class Direction { Up, Down, Left, Right };
 struct KeyOutcome {
     WindowCommand command = WindowCommand::None;
     char letter = 0;
-    std::string_view toolboxName;
     Direction direction = Direction::Up;
     // The Equation toolbox keeps the keyboard focus after Ctrl+Q.
     bool keepFocus = false;

@@ -14,7 +14,6 @@ KeyOutcome toggle(char letter)
     KeyOutcome outcome;
     outcome.command = WindowCommand::ToggleToolbox;
     outcome.letter = letter;
-    outcome.toolboxName = toolboxShortcutName(letter);
     outcome.keepFocus = letter == 'Q';
     return outcome;
 }
@@ -32,30 +31,6 @@ KeypadButton digitButton(int value)
 }
 
 } // namespace
-
-std::string_view toolboxShortcutName(char letter)
-{
-    static constexpr std::array<std::pair<char, std::string_view>, 13> kNames{{
-        {'A', "Variable Toolbox"},
-        {'H', "History Toolbox"},
-        {'G', "Graphing Toolbox"},
-        {'Q', "Equation Toolbox"},
-        {'S', "Scientific Toolbox"},
-        {'T', "Statistic Toolbox"},
-        {'N', "Constant Toolbox"},
-        {'F', "Fractional Toolbox"},
-        {'K', "Format Toolbox"},
-        {'J', "Financial Toolbox"},
-        {'W', "Wordify"},
-        {'O', "Mortgage"},
-        {'U', "Unit Converter"},
-    }};
-    for (const auto& [key, name] : kNames) {
-        if (key == letter)
-            return name;
-    }
-    return {};
-}
 
 std::optional<TwipsRect> movedFrame(TwipsRect frame, int screenWidth, int screenHeight,
                                     Direction direction)

@@ -4,6 +4,7 @@
 #include "core/keypad.h"
 #include "frame/rpn_engine.h"
 #include "frame/rpn_panel.h"
+#include "platform/twips.h"
 
 #include <optional>
 #include <string>
@@ -19,17 +20,10 @@ using core::keypadRowTopTwips;
 using core::kPressOffsetTwips;
 using core::WindowCommand;
 
-// The name the shortcut popup shows for a Ctrl+letter toolbox toggle, or "" for other letters.
-std::string_view toolboxShortcutName(char letter);
+using platform::TwipsRect;
 
-// A rectangle in twips; the frame moves by 500 twips with Shift+arrows while it stays at least
-// 1500 twips inside the screen.
-struct TwipsRect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
+// The frame moves by 500 twips with Shift+arrows while it stays at least 1500 twips inside the
+// screen.
 std::optional<TwipsRect> movedFrame(TwipsRect frame, int screenWidth, int screenHeight,
                                     Direction direction);
 

@@ -17,4 +17,22 @@ constexpr int pixelsToTwips(int pixels)
     return pixels * kTwipsPerPixel;
 }
 
+// A place on the screen or in a window, in twips.
+struct TwipsPoint {
+    int left = 0;
+    int top = 0;
+
+    bool operator==(const TwipsPoint&) const = default;
+};
+
+// A rectangle in twips: its top-left corner, then its size.
+struct TwipsRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const TwipsRect&) const = default;
+};
+
 } // namespace nuvra::platform

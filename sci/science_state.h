@@ -7,8 +7,9 @@
 
 namespace nuvra::sci {
 
-// What the log key computes; chosen from the log key's pop-up menu and not stored.
-enum class LogKeyMode { NaturalLog = 1, CommonLog = 2, AntiLog = 3 };
+// What the log key computes; chosen from the log key's pop-up menu and not stored. The menu
+// never offers e to the power x, but the key computes it should the mode be set.
+enum class LogKeyMode { NaturalLog = 1, Log10 = 2, AntiLog10 = 3, AntiLogE = 4 };
 
 // The scientific state that outlives the toolbox window: the application owns one next to
 // core::Session and passes it by reference.

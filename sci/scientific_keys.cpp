@@ -170,7 +170,7 @@ void pressFactorialKey(Session& session)
 void pressLogKey(Session& session, LogKeyMode mode, double x)
 {
     // ln and log have no value at 0: "error" with its history lines. Ten to the power 0 is 1.
-    if (x == 0.0 && mode != LogKeyMode::AntiLog) {
+    if (x == 0.0 && (mode == LogKeyMode::NaturalLog || mode == LogKeyMode::Log10)) {
         session.display.ShowError("e");
         session.history.appendExpression(bracketed(" ln (", 0.0));
         session.history.appendResult("0");
@@ -182,13 +182,16 @@ void pressLogKey(Session& session, LogKeyMode mode, double x)
     case LogKeyMode::NaturalLog:
         step = {finite(std::log(x)), bracketed(" ln (", x), {}};
         break;
-    case LogKeyMode::CommonLog:
+    case LogKeyMode::Log10:
         // ln(x) / 2.302585092994049898 would give 2.99999999999999 for 1000: that literal's
         // double lies above ln 10. The common log itself is exact at the powers of ten.
         step = {finite(std::log10(x)), bracketed(" log (", x), {}};
         break;
-    case LogKeyMode::AntiLog:
+    case LogKeyMode::AntiLog10:
         step = {finite(std::pow(10.0, x)), bracketed(" -log (", x), {}};
+        break;
+    case LogKeyMode::AntiLogE:
+        step = {finite(std::exp(x)), bracketed(" -ln (", x), {}};
         break;
     }
     if (!step.value) {

@@ -1,12 +1,11 @@
 #include "shell/menu_commands.h"
 
 #include "core/engine.h"
-#include "frame/key_map.h"
 #include "frame/rpn_panel.h"
 #include "shell/settings_store.h"
+#include "shell/toolbox_table.h"
 
 #include <array>
-#include <cmath>
 #include <utility>
 
 namespace nuvra::shell {
@@ -16,34 +15,16 @@ namespace {
 constexpr std::array<std::string_view, 5> kDisabledWhileHidden{
     "mnucopy", "mnuview", "mnumodechange", "mnupaste", "mnureset"};
 
-// Every toolbox that follows the frame into the tray and back, apart from the scientific
-// window, which has its own condition.
-constexpr std::array kFollowTheFrame{
-    Toolbox::Variables, Toolbox::Format,        Toolbox::Constants, Toolbox::Fraction,
-    Toolbox::Equation,  Toolbox::UnitConverter, Toolbox::Financial, Toolbox::Mortgage,
-    Toolbox::Wordify,   Toolbox::Graph,         Toolbox::Butler,    Toolbox::History,
-};
-
-// The toolboxes brought forward by a click on the frame; the unit converter is not one of them.
-constexpr std::array kReshown{
-    Toolbox::Fraction,  Toolbox::Financial, Toolbox::Wordify,   Toolbox::Mortgage, Toolbox::Format,
-    Toolbox::Constants, Toolbox::Graph,     Toolbox::Variables, Toolbox::Equation, Toolbox::History,
-};
-
-constexpr int kButlerFirstLeftOffsetTwips = 3080;
-
-TwipsPosition wholeTwips(TwipsPosition position)
-{
-    return {std::round(position.top), std::round(position.left)};
-}
 
 } // namespace
 
-MenuCommands::MenuCommands(MenuModel& menu, core::Session& session, frame::RpnPanel& panel,
-                           ToolboxHost& toolboxes, FrameHost& frame, Clipboard& clipboard,
-                           SettingsStore& store, std::string donationBase)
-    : m_menu(menu), m_session(session), m_panel(panel), m_toolboxes(toolboxes), m_frame(frame),
-      m_clipboard(clipboard), m_store(store), m_donationBase(std::move(donationBase))
+MenuCommands::MenuCommands(MenuModel& menu, core::Session& session, sci::ScienceState& science,
+                           frame::RpnPanel& panel, ToolboxHost& toolboxes, FrameHost& frame,
+                           platform::Clipboard& clipboard, SettingsStore& store,
+                           std::string donationBase)
+    : m_menu(menu), m_session(session), m_science(science), m_panel(panel),
+      m_toolboxes(toolboxes), m_frame(frame), m_clipboard(clipboard), m_store(store),
+      m_donationBase(std::move(donationBase))
 {
 }
 
@@ -109,11 +90,11 @@ bool MenuCommands::trigger(std::string_view name)
     } else if (name == "logantie") {
         setLogKeyMode(LogKeyMode::AntiLogE);
     } else if (name == "mnufinF0") {
-        setFinancialType(FinancialType::SimpleInterest);
+        setFinanceMode(FinanceMode::SimpleInterest);
     } else if (name == "mnufinF1") {
-        setFinancialType(FinancialType::CompoundInterest);
+        setFinanceMode(FinanceMode::CompoundInterest);
     } else if (name == "mnufinF2") {
-        setFinancialType(FinancialType::LoanMortgage);
+        setFinanceMode(FinanceMode::Loan);
     } else if (name == "frmFXUID") {
         setEquationScheme(EquationScheme::Dark);
     } else if (name == "frmFXUIL") {
@@ -132,13 +113,13 @@ bool MenuCommands::runKey(const core::KeyOutcome& outcome)
     syncModeChecks();
     switch (outcome.command) {
     case WindowCommand::ToggleToolbox: {
-        const std::string_view item = toolboxItemForLetter(outcome.letter);
-        if (item.empty())
+        const ToolboxSpec* spec = toolboxSpecForLetter(outcome.letter);
+        if (!spec)
             return false;
-        trigger(item);
+        trigger(spec->item);
         if (m_menu.isChecked("mnupop")) {
             m_menu.flags().popupKind = PopupKind::Shortcut;
-            m_frame.showShortcutPopup(frame::toolboxShortcutName(outcome.letter), outcome.letter);
+            m_frame.showShortcutPopup(spec->popupName, outcome.letter);
         }
         return true;
     }
@@ -155,7 +136,7 @@ bool MenuCommands::runKey(const core::KeyOutcome& outcome)
         m_frame.openControlPanel();
         return true;
     case WindowCommand::ToggleButler:
-        toggleButler();
+        trigger(toolboxSpecForShortcut("F1")->item);
         return true;
     case WindowCommand::ShowAbout:
         m_frame.showAbout();
@@ -227,9 +208,9 @@ void MenuCommands::toggleGeneric(Toolbox toolbox)
 
 void MenuCommands::openScientific(ScientificPage page)
 {
-    m_toolboxes.showToolbox(Toolbox::Scientific, !minimized());
-    m_toolboxes.setScientificPage(page);
+    // The window shows the page of the checked item.
     m_menu.checkInGroup(page == ScientificPage::Scientific ? "mnusci" : "mnustat");
+    m_toolboxes.showToolbox(Toolbox::Scientific, !minimized());
 }
 
 void MenuCommands::toggleScientific()
@@ -271,34 +252,25 @@ void MenuCommands::toggleHistory()
 {
     // The window is only hidden, so its lists survive.
     if (m_menu.isChecked("mnuhis")) {
-        m_toolboxes.setToolboxVisible(Toolbox::History, false);
-        m_toolboxes.setHistoryCover(true);
+        // The window shows its cover while its mark is cleared.
         m_menu.setChecked("mnuhis", false);
+        m_toolboxes.setToolboxVisible(Toolbox::History, false);
         return;
     }
-    m_toolboxes.showToolbox(Toolbox::History, !minimized());
-    m_toolboxes.setHistoryCover(false);
     m_menu.setChecked("mnuhis", true);
+    m_toolboxes.showToolbox(Toolbox::History, !minimized());
 }
 
 void MenuCommands::toggleButler()
 {
-    MenuFlags& flags = m_menu.flags();
+    // The bar is only hidden, never unloaded; the window layer remembers where it stood.
     if (m_menu.isChecked("mnuex")) {
         m_menu.setChecked("mnuex", false);
-        flags.butlerPosition = wholeTwips(m_toolboxes.toolboxPosition(Toolbox::Butler));
         m_toolboxes.setToolboxVisible(Toolbox::Butler, false);
         return;
     }
-    TwipsPosition place = flags.butlerPosition;
-    if (flags.butlerFirstShow) {
-        const TwipsPosition frame = m_frame.framePosition();
-        place = {frame.top, frame.left + kButlerFirstLeftOffsetTwips};
-        flags.butlerFirstShow = false;
-    }
-    m_toolboxes.showToolbox(Toolbox::Butler, !minimized());
-    m_toolboxes.moveToolbox(Toolbox::Butler, place);
     m_menu.setChecked("mnuex", true);
+    m_toolboxes.showToolbox(Toolbox::Butler, !minimized());
 }
 
 void MenuCommands::toggleRevo()
@@ -318,56 +290,35 @@ void MenuCommands::toggleRevo()
 
 void MenuCommands::toolboxClosed(Toolbox toolbox)
 {
-    switch (toolbox) {
-    case Toolbox::Scientific:
+    if (toolbox == Toolbox::Scientific) {
         m_menu.setChecked("mnusci", false);
         m_menu.setChecked("mnustat", false);
         return;
-    case Toolbox::Butler:
-        if (m_menu.isChecked("mnuex"))
-            m_menu.flags().butlerPosition =
-                wholeTwips(m_toolboxes.toolboxPosition(Toolbox::Butler));
-        m_menu.setChecked("mnuex", false);
-        return;
-    default:
-        m_menu.setChecked(toolboxItemName(toolbox), false);
-        return;
     }
+    m_menu.setChecked(toolboxItemName(toolbox), false);
 }
 
 void MenuCommands::SetAngularSystem(core::AngularSystem system)
 {
     m_menu.checkInGroup(angularSystemItemName(system));
+    // The windows that show it read it again after the command.
     m_session.angularSystem = system;
-    // The indicator sits on the one scientific window, whichever page shows.
-    if (m_menu.isChecked("mnusci") || m_menu.isChecked("mnustat"))
-        m_toolboxes.setScientificAngleIndicator(system);
-    if (m_menu.isChecked("mnufrmfx"))
-        m_toolboxes.setEquationAngleLabel(angularSystemLabel(system));
-    if (m_frame.isSettingsPanelVisible())
-        m_frame.setSettingsPanelAngleLabel(angularSystemLabel(system));
 }
 
 void MenuCommands::setLogKeyMode(LogKeyMode mode)
 {
-    m_menu.flags().logKeyMode = mode;
+    m_science.logKeyMode = mode;
     m_menu.checkInGroup(logKeyItemName(mode));
-    if (m_menu.isChecked("mnusci") || m_menu.isChecked("mnustat"))
-        m_toolboxes.setLogKeyPicture(mode);
 }
 
-void MenuCommands::setFinancialType(FinancialType type)
+void MenuCommands::setFinanceMode(FinanceMode type)
 {
-    // Only an open Financial toolbox is told; a closed one must not be loaded by this.
-    if (m_menu.isChecked("mnufin"))
-        m_toolboxes.setFinancialType(type);
+    // An open Financial toolbox follows the mark; a closed one is not loaded by this.
     m_menu.checkInGroup(financialItemName(type));
 }
 
 void MenuCommands::setEquationScheme(EquationScheme scheme)
 {
-    if (m_menu.isChecked("mnufrmfx"))
-        m_toolboxes.applyEquationScheme(scheme);
     m_menu.checkInGroup(equationSchemeItemName(scheme));
 }
 
@@ -385,9 +336,9 @@ void MenuCommands::setToolboxesVisible(bool visible)
     const bool scientific = m_menu.isChecked("mnusci") || m_menu.isChecked("mnustat");
     if (scientific && !(visible && m_menu.isChecked("mnustd")))
         m_toolboxes.setToolboxVisible(Toolbox::Scientific, visible);
-    for (Toolbox toolbox : kFollowTheFrame) {
-        if (m_menu.isChecked(toolboxItemName(toolbox)))
-            m_toolboxes.setToolboxVisible(toolbox, visible);
+    for (const ToolboxSpec& spec : kToolboxSpecs) {
+        if (spec.followsFrame && m_menu.isChecked(spec.item))
+            m_toolboxes.setToolboxVisible(spec.toolbox, visible);
     }
 }
 
@@ -437,9 +388,9 @@ void MenuCommands::ReshowToolboxes()
     // Only a shown frame brings its toolboxes forward; in the tray they stay hidden.
     if (minimized())
         return;
-    for (Toolbox toolbox : kReshown) {
-        if (m_menu.isChecked(toolboxItemName(toolbox)))
-            m_toolboxes.showToolbox(toolbox, true);
+    for (const ToolboxSpec& spec : kToolboxSpecs) {
+        if (spec.reshown && m_menu.isChecked(spec.item))
+            m_toolboxes.showToolbox(spec.toolbox, true);
     }
     if (m_menu.isChecked("mnuex"))
         m_toolboxes.setToolboxVisible(Toolbox::Butler, true);
@@ -480,8 +431,8 @@ void MenuCommands::showPopup(PopupKind kind)
 
 void MenuCommands::copy()
 {
-    m_clipboard.clear();
-    m_clipboard.setText(m_session.display.shown());
+    static_cast<void>(m_clipboard.clear());
+    static_cast<void>(m_clipboard.setText(m_session.display.shown()));
     showPopup(PopupKind::Copy);
     m_frame.focusKeypad();
 }
@@ -535,14 +486,12 @@ void MenuCommands::EnterRpnMode()
 {
     m_panel.EnterRpnMode();
     syncModeChecks();
-    m_frame.setModePictures(true);
 }
 
 void MenuCommands::EnterAlgebraicMode()
 {
     m_panel.EnterAlgebraicMode();
     syncModeChecks();
-    m_frame.setModePictures(false);
 }
 
 void MenuCommands::syncModeChecks()

@@ -2,6 +2,8 @@
 
 #include "core/keypad.h"
 #include "core/session.h"
+#include "platform/clipboard.h"
+#include "sci/science_state.h"
 #include "shell/menu_model.h"
 #include "shell/window_host.h"
 
@@ -32,9 +34,9 @@ inline constexpr std::string_view kDonatePath = "/donate.htm";
 class MenuCommands {
 public:
     // donationBase is the deployment's web address, e.g. "https://nuvra.example".
-    MenuCommands(MenuModel& menu, core::Session& session, frame::RpnPanel& panel,
-                 ToolboxHost& toolboxes, FrameHost& frame, Clipboard& clipboard,
-                 SettingsStore& store, std::string donationBase);
+    MenuCommands(MenuModel& menu, core::Session& session, sci::ScienceState& science,
+                 frame::RpnPanel& panel, ToolboxHost& toolboxes, FrameHost& frame,
+                 platform::Clipboard& clipboard, SettingsStore& store, std::string donationBase);
 
     // Runs the command of a triggered item; false when the name has no command (separators,
     // submenus, unknown names).
@@ -55,12 +57,13 @@ public:
     void toggleHistory();
     void toggleButler();
     void toggleRevo();
-    // A toolbox's own close button: the window is gone (or hidden), its mark is cleared.
+    // A toolbox's own close button: the window is already gone (or hidden); its mark is
+    // cleared.
     void toolboxClosed(Toolbox toolbox);
 
     void SetAngularSystem(core::AngularSystem system);
     void setLogKeyMode(LogKeyMode mode);
-    void setFinancialType(FinancialType type);
+    void setFinanceMode(FinanceMode type);
     void setEquationScheme(EquationScheme scheme);
 
     // "&Hide" / "&Restore", chosen by the item's caption.
@@ -100,10 +103,11 @@ private:
 
     MenuModel& m_menu;
     core::Session& m_session;
+    sci::ScienceState& m_science;
     frame::RpnPanel& m_panel;
     ToolboxHost& m_toolboxes;
     FrameHost& m_frame;
-    Clipboard& m_clipboard;
+    platform::Clipboard& m_clipboard;
     SettingsStore& m_store;
     std::string m_donationBase;
 };

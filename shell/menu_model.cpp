@@ -1,5 +1,7 @@
 #include "shell/menu_model.h"
 
+#include "shell/toolbox_table.h"
+
 #include <array>
 #include <utility>
 
@@ -32,33 +34,34 @@ constexpr MenuGroup kLog = MenuGroup::LogKey;
 constexpr MenuGroup kFin = MenuGroup::Financial;
 constexpr MenuGroup kScheme = MenuGroup::EquationColour;
 
-// The design state of every popup, in display order; depth 0 is the popup itself.
+// The design state of every popup, in display order; depth 0 is the popup itself. The items
+// that show a window take their shortcut label from the toolbox table.
 constexpr std::array kRows{
     Row{0, "mnusys", "Menu", "", kSubmenu},
     Row{1, "mnumin", "&Hide", "", kPlain},
     Row{1, "mnudiv1", "-", "", kSeparator},
     Row{1, "mnuview", "&View", "", kSubmenu},
     Row{2, "mnustd", "&Standard", "", kToggle | kChecked | kHidden, kView},
-    Row{2, "mnusci", "S&cientific", "Ctrl+S", kToggle, kView},
-    Row{2, "mnustat", "S&tatistic", "Ctrl+T", kToggle, kView},
-    Row{2, "mnufrmfx", "E&quation", "Ctrl+Q", kToggle},
+    Row{2, "mnusci", "S&cientific", "", kToggle, kView},
+    Row{2, "mnustat", "S&tatistic", "", kToggle, kView},
+    Row{2, "mnufrmfx", "E&quation", "", kToggle},
     Row{2, "menudiv3", "-", "", kSeparator},
-    Row{2, "mnucot", "C&onstants", "Ctrl+N", kToggle},
-    Row{2, "mnuvar", "V&ariable (s)", "Ctrl+A", kToggle},
+    Row{2, "mnucot", "C&onstants", "", kToggle},
+    Row{2, "mnuvar", "V&ariable (s)", "", kToggle},
     Row{2, "mnudiv7", "-", "", kSeparator},
-    Row{2, "mnufin", "Finan&cial", "Ctrl+J", kToggle},
-    Row{2, "mnumort", "&Mortgage", "Ctrl+O", kToggle},
+    Row{2, "mnufin", "Finan&cial", "", kToggle},
+    Row{2, "mnumort", "&Mortgage", "", kToggle},
     Row{2, "mnudiv9", "-", "", kSeparator},
-    Row{2, "mnufrac", "F&raction (d>f)", "Ctrl+F", kToggle},
-    Row{2, "mnuconv", "&Unit Converter", "Ctrl+U", kToggle},
+    Row{2, "mnufrac", "F&raction (d>f)", "", kToggle},
+    Row{2, "mnuconv", "&Unit Converter", "", kToggle},
     Row{2, "mnudg", "Digit Grouping", "", kToggle | kHidden},
-    Row{2, "mnudec", "&Format", "Ctrl+K", kToggle},
+    Row{2, "mnudec", "&Format", "", kToggle},
     // Shown only while the calculator is hidden in the tray.
     Row{2, "mnudiv2", "-", "", kSeparator | kHidden},
-    Row{2, "mnugra", "&Graph", "Ctrl+G", kToggle},
+    Row{2, "mnugra", "&Graph", "", kToggle},
     Row{2, "menudiv", "-", "", kSeparator},
-    Row{2, "mnuhis", "H&istory", "Ctrl+H", kToggle},
-    Row{2, "mnuwrd", "&Wordify", "Ctrl+W", kToggle},
+    Row{2, "mnuhis", "H&istory", "", kToggle},
+    Row{2, "mnuwrd", "&Wordify", "", kToggle},
     Row{2, "mnulq", "&Revo", "", kToggle},
     Row{1, "mnumodechange", "&Mode", "", kSubmenu},
     Row{2, "mnumodechange_alg", "&Algebraic", "", kToggle | kChecked, kMode},
@@ -86,7 +89,7 @@ constexpr std::array kRows{
     Row{2, "mnuUP", "Check for Updates", "F8", kPlain},
     Row{2, "mnudonate", "&Donate", "", kPlain},
     Row{2, "mnuhelpdiv", "-", "", kSeparator},
-    Row{2, "mnuex", "&Butler (Help)", "F1", kToggle},
+    Row{2, "mnuex", "&Butler (Help)", "", kToggle},
     Row{2, "mnuabt", "&About Nuvra", "F2", kPlain},
     Row{1, "mnusysdiv", "-", "", kSeparator},
     Row{1, "mnusysexit", "E&xit", "Ctrl+E", kPlain},
@@ -107,37 +110,6 @@ constexpr std::array kRows{
     Row{1, "frmFXUIL", "Light Interface", "", kToggle, kScheme},
 };
 
-struct ToolboxName {
-    Toolbox toolbox;
-    std::string_view item;
-};
-
-constexpr std::array kToolboxItems{
-    ToolboxName{Toolbox::Scientific, "mnusci"}, ToolboxName{Toolbox::Equation, "mnufrmfx"},
-    ToolboxName{Toolbox::Constants, "mnucot"},  ToolboxName{Toolbox::Variables, "mnuvar"},
-    ToolboxName{Toolbox::Financial, "mnufin"},  ToolboxName{Toolbox::Mortgage, "mnumort"},
-    ToolboxName{Toolbox::Fraction, "mnufrac"},  ToolboxName{Toolbox::UnitConverter, "mnuconv"},
-    ToolboxName{Toolbox::Format, "mnudec"},     ToolboxName{Toolbox::Graph, "mnugra"},
-    ToolboxName{Toolbox::History, "mnuhis"},    ToolboxName{Toolbox::Wordify, "mnuwrd"},
-    ToolboxName{Toolbox::Butler, "mnuex"},      ToolboxName{Toolbox::Revo, "mnulq"},
-};
-
-constexpr std::array<std::pair<char, std::string_view>, 13> kLetterItems{{
-    {'A', "mnuvar"},
-    {'H', "mnuhis"},
-    {'G', "mnugra"},
-    {'Q', "mnufrmfx"},
-    {'S', "mnusci"},
-    {'T', "mnustat"},
-    {'N', "mnucot"},
-    {'F', "mnufrac"},
-    {'K', "mnudec"},
-    {'J', "mnufin"},
-    {'W', "mnuwrd"},
-    {'O', "mnumort"},
-    {'U', "mnuconv"},
-}};
-
 int angleIndex(core::AngularSystem system)
 {
     const int index = static_cast<int>(system);
@@ -148,31 +120,20 @@ int angleIndex(core::AngularSystem system)
 
 std::string_view toolboxItemName(Toolbox toolbox)
 {
-    for (const auto& entry : kToolboxItems) {
-        if (entry.toolbox == toolbox)
-            return entry.item;
-    }
-    return {};
+    return toolboxSpec(toolbox).item;
 }
 
 std::optional<Toolbox> toolboxForItem(std::string_view itemName)
 {
-    if (itemName == "mnustat")
-        return Toolbox::Scientific;
-    for (const auto& entry : kToolboxItems) {
-        if (entry.item == itemName)
-            return entry.toolbox;
-    }
+    if (const ToolboxSpec* spec = toolboxSpecForItem(itemName))
+        return spec->toolbox;
     return std::nullopt;
 }
 
 std::string_view toolboxItemForLetter(char letter)
 {
-    for (const auto& [key, item] : kLetterItems) {
-        if (key == letter)
-            return item;
-    }
-    return {};
+    const ToolboxSpec* spec = toolboxSpecForLetter(letter);
+    return spec ? spec->item : std::string_view();
 }
 
 std::string_view angularSystemItemName(core::AngularSystem system)
@@ -225,14 +186,14 @@ std::string_view logKeyPicture(LogKeyMode mode)
     return "log1";
 }
 
-std::string_view financialItemName(FinancialType type)
+std::string_view financialItemName(FinanceMode type)
 {
     switch (type) {
-    case FinancialType::SimpleInterest:
+    case FinanceMode::SimpleInterest:
         return "mnufinF0";
-    case FinancialType::CompoundInterest:
+    case FinanceMode::CompoundInterest:
         return "mnufinF1";
-    case FinancialType::LoanMortgage:
+    case FinanceMode::Loan:
         return "mnufinF2";
     }
     return "mnufinF2";
@@ -275,7 +236,8 @@ MenuModel::MenuModel()
         MenuItem item;
         item.name = row.name;
         item.caption = std::string(row.caption);
-        item.shortcut = row.shortcut;
+        const ToolboxSpec* toolbox = toolboxSpecForItem(row.name);
+        item.shortcut = toolbox ? toolbox->shortcut : row.shortcut;
         item.group = row.group;
         item.separator = (row.kind & kSeparator) != 0;
         item.submenu = (row.kind & kSubmenu) != 0;

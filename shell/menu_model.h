@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/session.h"
+#include "sci/science_state.h"
+#include "tools/financial/financial_toolbox.h"
 
 #include <cstdint>
 #include <functional>
@@ -38,19 +40,11 @@ enum class Toolbox {
     Revo,
 };
 
-enum class LogKeyMode { NaturalLog = 1, Log10 = 2, AntiLog10 = 3, AntiLogE = 4 };
-enum class FinancialType { SimpleInterest = 0, CompoundInterest = 1, LoanMortgage = 2 };
+using sci::LogKeyMode;
+using tools::financial::FinanceMode;
 enum class EquationScheme { Dark, Light };
 enum class ScientificPage { Scientific, Statistic };
 enum class PopupKind { None, Copy, Altr, Shiftr, Shortcut };
-
-// A window position in twips.
-struct TwipsPosition {
-    double top = 0.0;
-    double left = 0.0;
-
-    bool operator==(const TwipsPosition&) const = default;
-};
 
 // One entry of a popup menu. Names, captions and shortcut labels are the fixed texts of the
 // menu; "&" marks the access key. An invisible item is not shown at all.
@@ -74,9 +68,6 @@ struct MenuItem {
 struct MenuFlags {
     bool sound = false;
     bool singleAction = false;
-    LogKeyMode logKeyMode = LogKeyMode::NaturalLog;
-    bool butlerFirstShow = true;
-    TwipsPosition butlerPosition;
     PopupKind popupKind = PopupKind::None;
 };
 
@@ -98,7 +89,7 @@ std::string_view angularSystemPicture(core::AngularSystem system);
 std::string_view logKeyItemName(LogKeyMode mode);
 // "log1" to "log4" for modes 1 to 4.
 std::string_view logKeyPicture(LogKeyMode mode);
-std::string_view financialItemName(FinancialType type);
+std::string_view financialItemName(FinanceMode type);
 std::string_view equationSchemeItemName(EquationScheme scheme);
 std::string_view popupKindText(PopupKind kind);
 

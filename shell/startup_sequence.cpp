@@ -123,19 +123,29 @@ StartMode loadSplashSettings(const SettingsStore& store, MenuModel& menu,
     return mode;
 }
 
-TwipsPosition defaultFramePosition(double screenWidthTwips, double screenHeightTwips)
+namespace {
+
+// Single precision, as the defaults are computed, then whole twips.
+int wholeTwips(double twips)
+{
+    return static_cast<int>(std::lround(static_cast<double>(static_cast<float>(twips))));
+}
+
+} // namespace
+
+platform::TwipsPoint defaultFramePosition(int screenWidthTwips, int screenHeightTwips)
 {
     const float top = static_cast<float>(screenHeightTwips) / 2.0f - kFrameTopOffsetTwips;
     const float left = static_cast<float>(screenWidthTwips) / 2.0f - kFrameLeftOffsetTwips;
-    return {static_cast<double>(top), static_cast<double>(left)};
+    return {wholeTwips(left), wholeTwips(top)};
 }
 
-TwipsPosition readFramePosition(const SettingsStore& store, double screenWidthTwips,
-                                double screenHeightTwips)
+platform::TwipsPoint readFramePosition(const SettingsStore& store, int screenWidthTwips,
+                                       int screenHeightTwips)
 {
-    const TwipsPosition centred = defaultFramePosition(screenWidthTwips, screenHeightTwips);
-    return {store.readNumber(kApplication, kPositionSection, "Top", centred.top),
-            store.readNumber(kApplication, kPositionSection, "Left", centred.left)};
+    const platform::TwipsPoint centred = defaultFramePosition(screenWidthTwips, screenHeightTwips);
+    return {wholeTwips(store.readNumber(kApplication, kPositionSection, "Left", centred.left)),
+            wholeTwips(store.readNumber(kApplication, kPositionSection, "Top", centred.top))};
 }
 
 void saveExitSettings(SettingsStore& store, platform::StartupList& startupList,

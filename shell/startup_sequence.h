@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/session.h"
+#include "platform/twips.h"
 #include "shell/menu_model.h"
 
 #include <filesystem>
@@ -53,12 +54,13 @@ StartMode loadSplashSettings(const SettingsStore& store, MenuModel& menu,
 
 // The frame's position; an absent or unreadable value gives the centred default, computed in
 // single precision from the screen size in twips.
-TwipsPosition defaultFramePosition(double screenWidthTwips, double screenHeightTwips);
-TwipsPosition readFramePosition(const SettingsStore& store, double screenWidthTwips,
-                                double screenHeightTwips);
+// The stored values may have fractions; the place is rounded to whole twips.
+platform::TwipsPoint defaultFramePosition(int screenWidthTwips, int screenHeightTwips);
+platform::TwipsPoint readFramePosition(const SettingsStore& store, int screenWidthTwips,
+                                       int screenHeightTwips);
 
 struct ExitSettings {
-    TwipsPosition framePosition;
+    platform::TwipsPoint framePosition;
     // Saves the Variables list and gives its stored text; it runs at its place in the order
     // (after "Popup Notifications"). Without it "Variables" keeps its stored text.
     std::function<std::string()> variablesText;

@@ -4,6 +4,5 @@ namespace nuvra::shell {
 
 ToolboxHost::~ToolboxHost() = default;
 FrameHost::~FrameHost() = default;
-Clipboard::~Clipboard() = default;
 
 } // namespace nuvra::shell

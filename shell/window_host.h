@@ -9,8 +9,10 @@
 
 namespace nuvra::shell {
 
-// The toolbox windows as the menu commands need them. Loading a window that is already loaded
-// keeps it (and its inputs); unloading destroys it.
+// The toolbox windows as the menu commands need them: loaded, shown, hidden, unloaded. A loaded
+// window renders itself from the session and the menu after every command, so nothing else is
+// pushed into it. Loading a window that is already loaded keeps it (and its inputs); unloading
+// destroys it. Where a window opens is the window layer's business.
 class ToolboxHost {
 public:
     virtual ~ToolboxHost();
@@ -22,24 +24,6 @@ public:
     virtual void setToolboxVisible(Toolbox toolbox, bool visible) = 0;
     virtual void unloadToolbox(Toolbox toolbox) = 0;
     virtual bool isToolboxLoaded(Toolbox toolbox) const = 0;
-
-    virtual TwipsPosition toolboxPosition(Toolbox toolbox) const = 0;
-    virtual void moveToolbox(Toolbox toolbox, TwipsPosition position) = 0;
-
-    // The scientific window: its statistics page stat_main and the tab picture tb (tb1 or tb2).
-    virtual void setScientificPage(ScientificPage page) = 0;
-    // AngSysM takes the picture of angularSystemPicture(system).
-    virtual void setScientificAngleIndicator(core::AngularSystem system) = 0;
-    // The log key takes the picture of logKeyPicture(mode).
-    virtual void setLogKeyPicture(LogKeyMode mode) = 0;
-    // The History window's cover cvr.
-    virtual void setHistoryCover(bool shown) = 0;
-    // The Equation toolbox's lblAngSys.
-    virtual void setEquationAngleLabel(std::string_view text) = 0;
-    // The colours of equationColours(scheme); the window picks its docked or floating pictures.
-    virtual void applyEquationScheme(EquationScheme scheme) = 0;
-    // The Financial toolbox's typecombo index.
-    virtual void setFinancialType(FinancialType type) = 0;
 };
 
 // The frame, its tray icon and the shell's dialogs and notifications.
@@ -52,7 +36,6 @@ public:
     virtual void minimizeFrame() = 0;
     // Makes the frame visible again, its window state normal, the tray icon restored.
     virtual void restoreFrame() = 0;
-    virtual TwipsPosition framePosition() const = 0;
     // The keyboard focus to the keypad surface main_bg.
     virtual void focusKeypad() = 0;
     virtual void hideTooltip() = 0;
@@ -60,8 +43,6 @@ public:
     // The exit confirmation killfr of the main window.
     virtual void showExitStrip() = 0;
     virtual void showSettingsPanel() = 0;
-    virtual bool isSettingsPanelVisible() const = 0;
-    virtual void setSettingsPanelAngleLabel(std::string_view text) = 0;
     virtual void showAbout() = 0;
     // Unloads a loaded update window and shows a fresh one.
     virtual void showUpdateWindow() = 0;
@@ -69,8 +50,6 @@ public:
     virtual void openControlPanel() = 0;
     // The reset of the menu and keyboard.
     virtual void resetEverything() = 0;
-    // The control panel's mode button and mode dialog pictures.
-    virtual void setModePictures(bool rpn) = 0;
     // The Revo notice msgfrm, which the window shows unless the user turned it off.
     virtual void offerRevoNotice() = 0;
 
@@ -86,15 +65,5 @@ public:
     virtual void openUrl(std::string_view url) = 0;
 };
 
-// The system clipboard's text.
-class Clipboard {
-public:
-    virtual ~Clipboard();
-
-    // nullopt when the clipboard holds no text or cannot be read.
-    virtual std::optional<std::string> text() const = 0;
-    virtual void setText(std::string_view text) = 0;
-    virtual void clear() = 0;
-};
 
 } // namespace nuvra::shell

@@ -238,8 +238,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CancelCase{"c_key_keeps_the_result", CancelVariant::CKey, true, false, false, "0"},
                     CancelCase{"typed_c_shown_follows_entry", CancelVariant::TypedC, false, false,
                                false, "0"},
-                    CancelCase{"delete_keeps_stack_and_flag", CancelVariant::DeleteKey, false, true,
-                               true, "0"}),
+                    CancelCase{"delete_keeps_stack_clears_division", CancelVariant::DeleteKey,
+                               false, true, false, "0"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PasteNumber, AcceptsNumbersOnly)

@@ -1,9 +1,10 @@
 #include "core/ui/form1.h"
 
+#include "art/kit/butler_channel.h"
+#include "art/kit/control_table.h"
+#include "art/kit/skin_button.h"
+#include "art/palette.h"
 #include "art/skin.h"
-#include "core/hover_texts.h"
-#include "core/ui/butler_channel.h"
-#include "core/ui/keypad_key.h"
 #include "core/ui/qt_keys.h"
 #include "platform/desktop/twips_geometry.h"
 #include "platform/twips.h"
@@ -21,81 +22,96 @@
 
 namespace nuvra::core::ui {
 
+using kit::ControlKind;
+using kit::ControlSpec;
 using platform::twipsRect;
 using platform::twipsToPixels;
+using Pic = art::Picture;
 
 namespace {
 
-constexpr int kKeyWidthTwips = 465;
-constexpr int kKeyHeightTwips = 480;
-constexpr std::array<int, 5> kColumnLeftTwips{90, 600, 1110, 1620, 2130};
 constexpr int kExitStripTopTwips = 770;
 constexpr int kCopyPasteTopTwips = 200;
+constexpr std::string_view kWelcomeText =
+    "Welcome to Nuvra. Hover over buttons to know what they do. Hope you enjoy.";
+constexpr std::string_view kDisplayText = "The results / answers will be displayed here.";
+constexpr std::string_view kCopyPasteText = "Copy to clipboard or Paste from clipboard.";
 
-struct KeySpec {
-    KeypadButton button;
-    const char* name;
-    art::KeyStyle style;
-    const char* label;
-    int column;
-    int rows; // 2 for the tall equals key
-};
-
-// The keypad, one row per key; the row top comes from the key itself.
-constexpr std::array<KeySpec, 19> kKeys{{
-    {KeypadButton::Digit7, "cmd7", art::KeyStyle::Digit, "7", 0, 1},
-    {KeypadButton::Digit8, "cmd8", art::KeyStyle::Digit, "8", 1, 1},
-    {KeypadButton::Digit9, "cmd9", art::KeyStyle::Digit, "9", 2, 1},
-    {KeypadButton::Divide, "cmdDIVIDE", art::KeyStyle::Operator, "\u00f7", 3, 1},
-    {KeypadButton::Backspace, "cmdBK", art::KeyStyle::Function, "\u232b", 4, 1},
-    {KeypadButton::Digit4, "cmd4", art::KeyStyle::Digit, "4", 0, 1},
-    {KeypadButton::Digit5, "cmd5", art::KeyStyle::Digit, "5", 1, 1},
-    {KeypadButton::Digit6, "cmd6", art::KeyStyle::Digit, "6", 2, 1},
-    {KeypadButton::Multiply, "cmdMULTIPLY", art::KeyStyle::Operator, "\u00d7", 3, 1},
-    {KeypadButton::Cancel, "cmdCancel", art::KeyStyle::Cancel, "C", 4, 1},
-    {KeypadButton::Digit1, "cmd1", art::KeyStyle::Digit, "1", 0, 1},
-    {KeypadButton::Digit2, "cmd2", art::KeyStyle::Digit, "2", 1, 1},
-    {KeypadButton::Digit3, "cmd3", art::KeyStyle::Digit, "3", 2, 1},
-    {KeypadButton::Subtract, "cmdSubtract", art::KeyStyle::Operator, "\u2212", 3, 1},
-    {KeypadButton::Equals, "cmdEQUALS", art::KeyStyle::Equals, "=", 4, 2},
-    {KeypadButton::Digit0, "cmd0", art::KeyStyle::Digit, "0", 0, 1},
-    {KeypadButton::Sign, "cmdSIGN", art::KeyStyle::Function, "\u00b1", 1, 1},
-    {KeypadButton::Dot, "cmdDOT", art::KeyStyle::Digit, ".", 2, 1},
-    {KeypadButton::Add, "cmdADD", art::KeyStyle::Operator, "+", 3, 1},
+// The keypad: five columns at 90, 600, 1110, 1620 and 2130 twips, rows at 855, 1395, 1935 and
+// 2475; backspace ends the first row, the sign key sits beside 0, equals spans two rows.
+constexpr std::array<ControlSpec, 19> kKeypad{{
+    {"cmd7", ControlKind::Button, {90, 855, 465, 480}, "7", "", "The Number / Digit 7.", "", Pic::DigitKey},
+    {"cmd8", ControlKind::Button, {600, 855, 465, 480}, "8", "", "The Number / Digit 8.", "", Pic::DigitKey},
+    {"cmd9", ControlKind::Button, {1110, 855, 465, 480}, "9", "", "The Number / Digit 9.", "", Pic::DigitKey},
+    {"cmdDIVIDE", ControlKind::Button, {1620, 855, 465, 480}, "\u00f7", "", "Divide the values.", "", Pic::OperatorKey},
+    {"cmdBK", ControlKind::Button, {2130, 855, 465, 480}, "\u232b", "Backspace", "Backspace. Erase the last digit on the display.", "", Pic::FunctionKey},
+    {"cmd4", ControlKind::Button, {90, 1395, 465, 480}, "4", "", "The Number / Digit 4.", "", Pic::DigitKey},
+    {"cmd5", ControlKind::Button, {600, 1395, 465, 480}, "5", "", "The Number / Digit 5.", "", Pic::DigitKey},
+    {"cmd6", ControlKind::Button, {1110, 1395, 465, 480}, "6", "", "The Number / Digit 6.", "", Pic::DigitKey},
+    {"cmdMULTIPLY", ControlKind::Button, {1620, 1395, 465, 480}, "\u00d7", "", "Multiply the values.", "", Pic::OperatorKey},
+    {"cmdCancel", ControlKind::Button, {2130, 1395, 465, 480}, "C", "", "Cancel the operation.", "", Pic::CancelKey},
+    {"cmd1", ControlKind::Button, {90, 1935, 465, 480}, "1", "", "The Number / Digit 1.", "", Pic::DigitKey},
+    {"cmd2", ControlKind::Button, {600, 1935, 465, 480}, "2", "", "The Number / Digit 2.", "", Pic::DigitKey},
+    {"cmd3", ControlKind::Button, {1110, 1935, 465, 480}, "3", "", "The Number / Digit 3.", "", Pic::DigitKey},
+    {"cmdSubtract", ControlKind::Button, {1620, 1935, 465, 480}, "\u2212", "", "Subtract the values.", "", Pic::OperatorKey},
+    {"cmdEQUALS", ControlKind::Button, {2130, 1935, 465, 1020}, "=", "", "Solve and display the value", "", Pic::EqualsKey},
+    {"cmd0", ControlKind::Button, {90, 2475, 465, 480}, "0", "", "The Number / Digit 0.", "", Pic::DigitKey},
+    {"cmdSIGN", ControlKind::Button, {600, 2475, 465, 480}, "\u00b1", "Change sign", "", "", Pic::FunctionKey},
+    {"cmdDOT", ControlKind::Button, {1110, 2475, 465, 480}, ".", "", "", "", Pic::DigitKey},
+    {"cmdADD", ControlKind::Button, {1620, 2475, 465, 480}, "+", "", "Add the values.", "", Pic::OperatorKey},
 }};
 
-// Keys without a row of their own (backspace and sign) sit in the rows beside them.
-int rowTopFor(const KeySpec& key)
-{
-    if (key.button == KeypadButton::Backspace)
-        return 855;
-    if (key.button == KeypadButton::Sign)
-        return 2475;
-    return keypadRowTopTwips(key.button);
-}
+// The operation of each key of kKeypad, in the same order.
+constexpr std::array<KeypadButton, 19> kKeypadButtons{
+    KeypadButton::Digit7,   KeypadButton::Digit8,   KeypadButton::Digit9,
+    KeypadButton::Divide,   KeypadButton::Backspace, KeypadButton::Digit4,
+    KeypadButton::Digit5,   KeypadButton::Digit6,   KeypadButton::Multiply,
+    KeypadButton::Cancel,   KeypadButton::Digit1,   KeypadButton::Digit2,
+    KeypadButton::Digit3,   KeypadButton::Subtract, KeypadButton::Equals,
+    KeypadButton::Digit0,   KeypadButton::Sign,     KeypadButton::Dot,
+    KeypadButton::Add,
+};
+
+// The settings gear and the always-on-top pin in the display's top-left corner.
+constexpr std::array<ControlSpec, 2> kCornerButtons{{
+    {"cmdmnu", ControlKind::Button, {150, 130, 210, 210}, "", "Settings", "Displays the Settings Panel.", "View Settings (Ctrl+Z)", Pic::Gear},
+    {"aotmstr", ControlKind::CheckBox, {390, 130, 210, 210}, "", "Always on top", "", "", Pic::Pin},
+}};
+
+// The copy/paste strip's choices; the underline goes under the one the pointer is over.
+constexpr std::array<ControlSpec, 3> kCopyPasteItems{{
+    {"copypaste_back", ControlKind::Button, {260, 60, 240, 330}, "\u2039", "Back", kCopyPasteText, "", Pic::StripItem},
+    {"copypaste_copy", ControlKind::Button, {630, 60, 860, 330}, "Copy", "", kCopyPasteText, "", Pic::StripItem},
+    {"copypaste_paste", ControlKind::Button, {1700, 60, 930, 330}, "Paste", "", kCopyPasteText, "", Pic::StripItem},
+}};
+
+constexpr std::array<ControlSpec, 3> kExitStripItems{{
+    {"killfr_q", ControlKind::Label, {0, 120, Form1::kWidthTwips, 330}, "Exit Nuvra?", "", "", "", Pic::None},
+    {"killfr_n", ControlKind::Button, {370, 540, 948, 330}, "No", "", "", "", Pic::StripItem},
+    {"killfr_y", ControlKind::Button, {1440, 540, 840, 330}, "Yes", "", "", "", Pic::StripItem},
+}};
 
 } // namespace
 
-// The shown text on the display panel, in the size and colour the display value chose.
-class DisplayLabel : public QWidget {
+// The shown text on the display panel, in the size and colour the display value chose. A label
+// to assistive technology, so the shown text is read and followed.
+class DisplayLabel : public QLabel {
 public:
-    explicit DisplayLabel(QWidget* parent) : QWidget(parent) { setObjectName("lblnumber"); }
+    explicit DisplayLabel(QWidget* parent) : QLabel(parent) { setObjectName("lblnumber"); }
 
     void show(const QString& text, const QColor& colour, int points, int topTwips)
     {
-        m_text = text;
+        if (text != this->text())
+            setText(text);
         m_colour = colour;
         m_points = points;
         m_topTwips = topTwips;
-        setAccessibleName(text);
         update();
     }
-    const QString& text() const { return m_text; }
 
     std::function<void(QMouseEvent*)> onPress;
     std::function<void(QMouseEvent*)> onRelease;
     std::function<void()> onDoubleClick;
-    std::function<void()> onHover;
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -110,7 +126,7 @@ protected:
         const int top = twipsToPixels(m_topTwips - 90) - twipsToPixels(60);
         const QRect textRect(twipsToPixels(75), top, width() - twipsToPixels(150),
                              height() - top);
-        painter.drawText(textRect, Qt::AlignRight | Qt::AlignTop, m_text);
+        painter.drawText(textRect, Qt::AlignRight | Qt::AlignTop, text());
     }
     void mousePressEvent(QMouseEvent* event) override
     {
@@ -127,62 +143,11 @@ protected:
         if (onDoubleClick)
             onDoubleClick();
     }
-    void enterEvent(QEnterEvent*) override
-    {
-        if (onHover)
-            onHover();
-    }
 
 private:
-    QString m_text;
     QColor m_colour;
     int m_points = 20;
     int m_topTwips = 315;
-};
-
-// A small picture button of the skin (settings gear, always-on-top pin).
-class SkinButton : public QWidget {
-public:
-    using Painter = std::function<void(QPainter&, const QRectF&, bool)>;
-    SkinButton(const char* name, Painter paint, QWidget* parent)
-        : QWidget(parent), m_paint(std::move(paint))
-    {
-        setObjectName(name);
-        setAttribute(Qt::WA_Hover);
-        setCursor(Qt::PointingHandCursor);
-    }
-    void setChecked(bool checked)
-    {
-        m_checked = checked;
-        update();
-    }
-    bool isChecked() const { return m_checked; }
-    std::function<void()> onClick;
-    std::function<void()> onHover;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        m_paint(painter, rect(), m_checked || underMouse());
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
-            onClick)
-            onClick();
-    }
-    void enterEvent(QEnterEvent*) override
-    {
-        update();
-        if (onHover)
-            onHover();
-    }
-    void leaveEvent(QEvent*) override { update(); }
-
-private:
-    Painter m_paint;
-    bool m_checked = false;
 };
 
 // The background of the copy/paste strip and the exit strip.
@@ -216,23 +181,6 @@ protected:
     }
 };
 
-QLabel* stripItem(const char* name, const QString& text, QWidget* parent, const QRect& geometry,
-                  int pointSize = 9)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignCenter);
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    font.setBold(true);
-    label->setFont(font);
-    label->setStyleSheet("color: #e8ecf1; background: transparent;");
-    label->setCursor(Qt::PointingHandCursor);
-    label->setMouseTracking(true);
-    return label;
-}
-
 } // namespace
 
 Form1::Form1(Session& session, KeypadInput& keys, ButlerChannel& butler, QWidget* parent)
@@ -246,9 +194,10 @@ Form1::Form1(Session& session, KeypadInput& keys, ButlerChannel& butler, QWidget
     m_surface->setObjectName("main_bg");
     m_surface->setGeometry(rect());
     m_surface->setFocusPolicy(Qt::StrongFocus);
-    m_surface->setMouseTracking(true);
     m_surface->installEventFilter(this);
-    m_surface->setAccessibleName("Nuvra keypad");
+    m_surface->setAccessibleName("Keypad");
+    m_surface->setAccessibleDescription(kit::qs(kWelcomeText));
+    kit::addHoverHelp(*m_surface, kit::qs(kWelcomeText), m_butler);
 
     m_entryText = new QLineEdit(this);
     m_entryText->setObjectName("txtnumber");
@@ -268,6 +217,8 @@ Form1::Form1(Session& session, KeypadInput& keys, ButlerChannel& butler, QWidget
 
     m_display = new DisplayLabel(this);
     m_display->setGeometry(twipsRect(90, 90, 2505, 690));
+    m_display->setAccessibleDescription(kit::qs(kDisplayText));
+    kit::addHoverHelp(*m_display, kit::qs(kDisplayText), m_butler);
     m_display->onPress = [this](QMouseEvent*) { FocusKeypad(); };
     m_display->onRelease = [this](QMouseEvent* event) {
         FocusKeypad();
@@ -281,35 +232,27 @@ Form1::Form1(Session& session, KeypadInput& keys, ButlerChannel& butler, QWidget
             render();
         }
     };
-    m_display->onHover = [this] { showHover("lblnumber"); };
 
     m_rpnMarker = new QLabel("RPN", this);
     m_rpnMarker->setObjectName("RPN_ToggleEx");
     m_rpnMarker->setGeometry(twipsRect(660, 140, 500, 200));
-    m_rpnMarker->setStyleSheet("color: #4fa8f0; font-size: 7pt; font-weight: bold;");
+    m_rpnMarker->setStyleSheet(QString("color: %1; font-size: 7pt; font-weight: bold;")
+                                   .arg(art::palette::css(art::palette::accent())));
     m_rpnMarker->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    m_settingsButton = new SkinButton(
-        "cmdmnu", [](QPainter& p, const QRectF& r, bool hot) { art::paintGear(p, r, hot); }, this);
-    m_settingsButton->setGeometry(twipsRect(150, 130, 210, 210));
-    m_settingsButton->onClick = [this] { emit settingsPanelRequested(); };
-    m_settingsButton->onHover = [this] {
-        showHover("cmdmnu");
-        emit tooltipRequested(m_settingsButton, "View Settings (Ctrl+Z)");
-    };
-
-    m_alwaysOnTopBox = new SkinButton(
-        "aotmstr", [](QPainter& p, const QRectF& r, bool on) { art::paintPin(p, r, on); }, this);
-    m_alwaysOnTopBox->setGeometry(twipsRect(390, 130, 210, 210));
-    m_alwaysOnTopBox->setToolTip("Always on top");
-    m_alwaysOnTopBox->setAccessibleName("Always on top");
+    const kit::Controls corner = kit::buildControls(*this, kCornerButtons, m_butler);
+    m_settingsButton = corner.button("cmdmnu");
+    connect(m_settingsButton, &kit::SkinButton::clicked, this, [this] {
+        m_butler.HideTooltip();
+        emit settingsPanelRequested();
+    });
+    m_alwaysOnTopBox = corner.button("aotmstr");
     m_alwaysOnTopBox->setChecked(true);
-    m_alwaysOnTopBox->onClick = [this] {
-        m_alwaysOnTop = !m_alwaysOnTop;
-        m_alwaysOnTopBox->setChecked(m_alwaysOnTop);
+    connect(m_alwaysOnTopBox, &kit::SkinButton::toggled, this, [this](bool onTop) {
+        m_alwaysOnTop = onTop;
         emit alwaysOnTopToggled(m_alwaysOnTop);
         FocusKeypad();
-    };
+    });
 
     buildKeypad();
     buildStrips();
@@ -330,16 +273,12 @@ Form1::Form1(Session& session, KeypadInput& keys, ButlerChannel& butler, QWidget
 
 void Form1::buildKeypad()
 {
-    for (std::size_t i = 0; i < kKeys.size(); ++i) {
-        const KeySpec& spec = kKeys[i];
-        auto* key = new KeypadKey(spec.button, spec.style, QString::fromUtf8(spec.label), this);
-        key->setObjectName(spec.name);
-        key->setAccessibleName(QString::fromUtf8(spec.label));
-        const int height = kKeyHeightTwips + (spec.rows - 1) * 540;
-        key->place(kColumnLeftTwips[static_cast<std::size_t>(spec.column)], rowTopFor(spec),
-                   kKeyWidthTwips, height);
-        connect(key, &KeypadKey::released, this, &Form1::keypadReleased);
-        connect(key, &KeypadKey::hovered, this, &Form1::showHover);
+    const kit::Controls keys = kit::buildControls(*this, kKeypad, m_butler);
+    for (std::size_t i = 0; i < kKeypad.size(); ++i) {
+        kit::SkinButton* key = keys.button(kKeypad[i].name);
+        key->setDropOffsetTwips(kPressOffsetTwips);
+        const KeypadButton button = kKeypadButtons[i];
+        connect(key, &kit::SkinButton::clicked, this, [this, button] { keypadReleased(button); });
         m_keyWidgets[i] = key;
     }
 }
@@ -348,34 +287,51 @@ void Form1::buildStrips()
 {
     m_copyPaste = new StripWidget("copypaste_box", this);
     m_copyPaste->setGeometry(twipsRect(0, kCopyPasteTopTwips, kWidthTwips, 480));
-    m_copyPaste->setMouseTracking(true);
+    m_copyPaste->setAccessibleDescription(kit::qs(kCopyPasteText));
+    kit::addHoverHelp(*m_copyPaste, kit::qs(kCopyPasteText), m_butler);
     m_copyPaste->installEventFilter(this);
-    struct Item {
-        const char* name;
-        const char* text;
-        int left;
-        int width;
-    };
-    const std::array<Item, 3> items{{{"copypaste_back", "\u2039", 260, 240},
-                                     {"copypaste_copy", "Copy", 630, 860},
-                                     {"copypaste_paste", "Paste", 1700, 930}}};
     m_copyPasteUnderline = new Underline("copypaste_under", m_copyPaste);
     m_copyPasteUnderline->hide();
-    for (const Item& item : items) {
-        QLabel* label = stripItem(item.name, item.text, m_copyPaste,
-                                  twipsRect(item.left, 60, item.width, 330), 10);
-        label->installEventFilter(this);
+    const kit::Controls items = kit::buildControls(*m_copyPaste, kCopyPasteItems, m_butler);
+    for (const ControlSpec& spec : kCopyPasteItems) {
+        kit::SkinButton* item = items.button(spec.name);
+        connect(item, &kit::SkinButton::hovered, this, [this, item] {
+            m_copyPasteUnderline->setGeometry(item->x(), item->geometry().bottom() + 1,
+                                              item->width(), twipsToPixels(45));
+            m_copyPasteUnderline->show();
+        });
     }
+    connect(items.button("copypaste_copy"), &kit::SkinButton::clicked, this, [this] {
+        CopyShownText();
+        emit copied();
+        m_session.display.closeCopyPasteStrip();
+        render();
+        FocusKeypad();
+    });
+    connect(items.button("copypaste_paste"), &kit::SkinButton::clicked, this,
+            &Form1::pasteFromClipboard);
+    connect(items.button("copypaste_back"), &kit::SkinButton::clicked, this, [this] {
+        m_session.display.closeCopyPasteStrip();
+        render();
+        FocusKeypad();
+    });
     m_copyPaste->hide();
 
     m_exitStrip = new StripWidget("killfr", this);
     m_exitStrip->setGeometry(twipsRect(0, kExitStripTopTwips, kWidthTwips, 1080));
-    auto* question = stripItem("killfr_q", "Exit Nuvra?", m_exitStrip, twipsRect(0, 120, kWidthTwips, 330), 11);
-    question->setCursor(Qt::ArrowCursor);
-    QLabel* no = stripItem("killfr_n", "No", m_exitStrip, twipsRect(370, 540, 948, 330), 11);
-    QLabel* yes = stripItem("killfr_y", "Yes", m_exitStrip, twipsRect(1440, 540, 840, 330), 11);
-    no->installEventFilter(this);
-    yes->installEventFilter(this);
+    const kit::Controls choices = kit::buildControls(*m_exitStrip, kExitStripItems, m_butler);
+    auto* question = choices.as<QLabel>("killfr_q");
+    question->setAlignment(Qt::AlignCenter);
+    question->setStyleSheet(QString("color: %1; font-size: 11pt; font-weight: bold;")
+                                .arg(art::palette::css(art::palette::text())));
+    for (const bool yes : {false, true}) {
+        kit::SkinButton* choice = choices.button(yes ? "killfr_y" : "killfr_n");
+        connect(choice, &kit::SkinButton::hovered, this, [this, yes] { moveExitUnderline(yes); });
+        connect(choice, &kit::SkinButton::clicked, this, [this, yes] {
+            m_exitOnYes = yes;
+            activateExitChoice();
+        });
+    }
     m_exitUnderline = new Underline("killfr_u", m_exitStrip);
     moveExitUnderline(false);
     m_exitStrip->hide();
@@ -460,11 +416,6 @@ void Form1::keypadReleased(KeypadButton button)
     FocusKeypad();
 }
 
-void Form1::showHover(const QString& controlName)
-{
-    m_butler.ShowButlerText(QString::fromUtf8(hoverText(controlName.toStdString()).data()));
-}
-
 void Form1::keyDown(QKeyEvent& event)
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
@@ -543,7 +494,6 @@ void Form1::keyUp()
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    const QString name = watched->objectName();
     switch (event->type()) {
     case QEvent::KeyPress:
         if (watched == m_surface) {
@@ -571,48 +521,13 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseMove:
     case QEvent::Enter:
+        // Over the keypad surface: the gear back to normal, no tooltip, no underline.
         if (watched == m_surface) {
-            showHover("main_bg");
+            m_settingsButton->setHot(false);
             m_copyPasteUnderline->hide();
-            emit tooltipHidden();
+            m_butler.HideTooltip();
         } else if (watched == m_copyPaste) {
             m_copyPasteUnderline->hide();
-            showHover("copypaste_box");
-        } else if (name == "copypaste_copy" || name == "copypaste_paste" ||
-                   name == "copypaste_back") {
-            const QWidget* item = static_cast<QWidget*>(watched);
-            m_copyPasteUnderline->setGeometry(item->x(), item->geometry().bottom() + 1,
-                                              item->width(), twipsToPixels(45));
-            m_copyPasteUnderline->show();
-        } else if (name == "killfr_n") {
-            moveExitUnderline(false);
-        } else if (name == "killfr_y") {
-            moveExitUnderline(true);
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        if (name == "copypaste_copy") {
-            CopyShownText();
-            emit copied();
-            m_session.display.closeCopyPasteStrip();
-            render();
-            FocusKeypad();
-            return true;
-        }
-        if (name == "copypaste_paste") {
-            pasteFromClipboard();
-            return true;
-        }
-        if (name == "copypaste_back") {
-            m_session.display.closeCopyPasteStrip();
-            render();
-            FocusKeypad();
-            return true;
-        }
-        if (name == "killfr_n" || name == "killfr_y") {
-            m_exitOnYes = name == "killfr_y";
-            activateExitChoice();
-            return true;
         }
         break;
     default:
@@ -633,11 +548,13 @@ void Form1::render()
         m_typingBox->setText(QString::fromStdString(display.typingBox()));
     const std::optional<KeypadButton> pressed = m_keys.pressedButton();
     const bool rpn = m_session.engine.rpnMode;
-    for (KeypadKey* key : m_keyWidgets) {
-        key->setShownPressed(pressed == key->button());
-        if (key->button() == KeypadButton::Equals)
-            key->setLabel(rpn ? "ENTER" : "=");
-        if (key->button() == KeypadButton::Dot)
+    for (std::size_t i = 0; i < m_keyWidgets.size(); ++i) {
+        kit::SkinButton* key = m_keyWidgets[i];
+        const KeypadButton button = kKeypadButtons[i];
+        key->setShownDown(pressed == button);
+        if (button == KeypadButton::Equals)
+            key->setText(rpn ? "ENTER" : "=");
+        if (button == KeypadButton::Dot)
             key->setPressable(display.settings().decimalsMode != DecimalsMode::None);
     }
     m_rpnMarker->setVisible(rpn);

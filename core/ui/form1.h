@@ -10,14 +10,16 @@
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
+
+namespace nuvra::kit {
+class ButlerChannel;
+class SkinButton;
+} // namespace nuvra::kit
 
 namespace nuvra::core::ui {
 
-class ButlerChannel;
+using kit::ButlerChannel;
 class DisplayLabel;
-class KeypadKey;
-class SkinButton;
 class StripWidget;
 
 // The main window: keypad, display, copy/paste strip and exit strip. It turns mouse and keyboard
@@ -58,9 +60,6 @@ signals:
     void copied();
     void keypadSurfacePressed();
     void rendered();
-    // The shell's tooltip window shows the text above the control, or hides.
-    void tooltipRequested(QWidget* control, const QString& text);
-    void tooltipHidden();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,7 +70,6 @@ private:
     void keyDown(QKeyEvent& event);
     void keyUp();
     void keypadReleased(KeypadButton button);
-    void showHover(const QString& controlName);
     void moveExitUnderline(bool toYes);
     void activateExitChoice();
 
@@ -83,9 +81,9 @@ private:
     QLineEdit* m_entryText = nullptr;
     QLineEdit* m_typingBox = nullptr;
     QLabel* m_rpnMarker = nullptr;
-    SkinButton* m_settingsButton = nullptr;
-    SkinButton* m_alwaysOnTopBox = nullptr;
-    std::array<KeypadKey*, 19> m_keyWidgets{};
+    kit::SkinButton* m_settingsButton = nullptr;
+    kit::SkinButton* m_alwaysOnTopBox = nullptr;
+    std::array<kit::SkinButton*, 19> m_keyWidgets{};
     StripWidget* m_copyPaste = nullptr;
     QWidget* m_copyPasteUnderline = nullptr;
     StripWidget* m_exitStrip = nullptr;

@@ -1,8 +1,10 @@
 #include "frame/ui/stack_panel_widget.h"
 
+#include "art/kit/butler_channel.h"
+#include "art/kit/control_table.h"
+#include "art/kit/skin_button.h"
+#include "art/palette.h"
 #include "art/skin.h"
-#include "core/hover_texts.h"
-#include "core/ui/butler_channel.h"
 #include "platform/desktop/twips_geometry.h"
 #include "platform/twips.h"
 
@@ -22,71 +24,30 @@ namespace {
 constexpr int kPanelLeftTwips = 2910;
 constexpr int kHighlightRestLeftTwips = 3000 - kPanelLeftTwips;
 
-struct CommandSpec {
-    StackCommand command;
-    const char* name;
-    art::StackGlyph glyph;
-    int left;
-};
+constexpr std::string_view kPanelText = "View the values in the stack.";
 
-constexpr std::array<CommandSpec, 3> kCommands{{
-    {StackCommand::Roll, "rpnh1", art::StackGlyph::Roll, 330},
-    {StackCommand::Swap, "rpnh2", art::StackGlyph::Swap, 840},
-    {StackCommand::Drop, "rpnh3", art::StackGlyph::Drop, 1350},
+using kit::ControlKind;
+using Pic = art::Picture;
+
+// The roll, swap and drop commands over the stack; the one under the pointer is lit.
+constexpr std::array<kit::ControlSpec, 3> kCommands{{
+    {"rpnh1", ControlKind::Button, {330, 90, 420, 330}, "", "Roll", "Roll values from within the stack (Shift+Q).", "", Pic::StackRoll},
+    {"rpnh2", ControlKind::Button, {840, 90, 420, 330}, "", "Swap", "Swap the X (Display) value with the Y value. (Shift+A)", "", Pic::StackSwap},
+    {"rpnh3", ControlKind::Button, {1350, 90, 420, 330}, "", "Drop", "Drop the X (Display) value and shift the stack down. (Shift+Z)", "", Pic::StackDrop},
 }};
+constexpr std::array<StackCommand, 3> kCommandOf{StackCommand::Roll, StackCommand::Swap,
+                                                 StackCommand::Drop};
 
 } // namespace
 
-class StackCommandButton : public QWidget {
-public:
-    StackCommandButton(const CommandSpec& spec, QWidget* parent)
-        : QWidget(parent), m_spec(spec)
-    {
-        setObjectName(spec.name);
-        setAttribute(Qt::WA_Hover);
-        setMouseTracking(true);
-        setCursor(Qt::PointingHandCursor);
-        setGeometry(twipsRect(spec.left, 90, 420, 330));
-    }
-    StackCommand command() const { return m_spec.command; }
-    void setLit(bool lit)
-    {
-        if (lit != m_lit) {
-            m_lit = lit;
-            update();
-        }
-    }
-    std::function<void()> onHover;
-    std::function<void()> onRelease;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        art::paintStackCommand(painter, rect(), m_spec.glyph, m_lit);
-    }
-    void enterEvent(QEnterEvent*) override
-    {
-        if (onHover)
-            onHover();
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (rect().contains(event->position().toPoint()) && onRelease)
-            onRelease();
-    }
-
-private:
-    CommandSpec m_spec;
-    bool m_lit = false;
-};
-
 StackPanelWidget::StackPanelWidget(core::Session& session, RpnPanel& panel, KeyMap& keys,
-                                   core::ui::ButlerChannel& butler, QWidget* parent)
+                                   kit::ButlerChannel& butler, QWidget* parent)
     : QWidget(parent), m_session(session), m_panel(panel), m_keys(keys), m_butler(butler)
 {
     setObjectName("RPN_Panel");
-    setMouseTracking(true);
+    setAccessibleName("Stack");
+    setAccessibleDescription(kit::qs(kPanelText));
+    kit::addHoverHelp(*this, kit::qs(kPanelText), m_butler);
 
     auto* strip = new QWidget(this);
     strip->setObjectName("RPN_box");
@@ -96,18 +57,19 @@ StackPanelWidget::StackPanelWidget(core::Session& session, RpnPanel& panel, KeyM
     m_highlight = new QWidget(this);
     m_highlight->setObjectName("RPN_box_hlght");
     m_highlight->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_highlight->setStyleSheet("background: #4fa8f0; border-radius: 1px;");
+    m_highlight->setStyleSheet(QString("background: %1; border-radius: 1px;")
+                                   .arg(art::palette::css(art::palette::accent())));
     m_highlight->setGeometry(twipsRect(kHighlightRestLeftTwips, 450, 150, 30));
 
+    const kit::Controls commands = kit::buildControls(*this, kCommands, m_butler);
     for (std::size_t i = 0; i < kCommands.size(); ++i) {
-        auto* button = new StackCommandButton(kCommands[i], this);
-        const StackCommand command = kCommands[i].command;
-        button->onHover = [this, command, name = QString(kCommands[i].name)] {
+        kit::SkinButton* button = commands.button(kCommands[i].name);
+        const StackCommand command = kCommandOf[i];
+        connect(button, &kit::SkinButton::hovered, this, [this, command] {
             m_panel.light(command);
-            m_butler.ShowButlerText(QString::fromUtf8(core::hoverText(name.toStdString()).data()));
             refresh();
-        };
-        button->onRelease = [this, command] { runCommand(command); };
+        });
+        connect(button, &kit::SkinButton::clicked, this, [this, command] { runCommand(command); });
         m_commands[i] = button;
     }
 
@@ -117,8 +79,11 @@ StackPanelWidget::StackPanelWidget(core::Session& session, RpnPanel& panel, KeyM
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
-    m_list->setStyleSheet("QListWidget { background: transparent; color: #e8ecf1; }"
-                          "QListWidget::item { padding: 1px 4px; }");
+    m_list->setAccessibleDescription(kit::qs(kPanelText));
+    kit::addHoverHelp(*m_list, kit::qs(kPanelText), m_butler);
+    m_list->setStyleSheet(QString("QListWidget { background: transparent; color: %1; }"
+                          "QListWidget::item { padding: 1px 4px; }")
+                              .arg(art::palette::css(art::palette::text())));
     m_list->setMouseTracking(true);
     m_list->viewport()->setMouseTracking(true);
 
@@ -130,7 +95,8 @@ StackPanelWidget::StackPanelWidget(core::Session& session, RpnPanel& panel, KeyM
     emptyLabel->setObjectName("RPN_Emp_lbl");
     emptyLabel->setAlignment(Qt::AlignCenter);
     emptyLabel->setGeometry(0, 0, m_empty->width(), twipsToPixels(900));
-    emptyLabel->setStyleSheet("color: #6c7582; font-size: 8pt; font-weight: bold;");
+    emptyLabel->setStyleSheet(QString("color: %1; font-size: 8pt; font-weight: bold;")
+                                  .arg(art::palette::css(art::palette::faintText())));
 
     refresh();
 }
@@ -175,9 +141,10 @@ void StackPanelWidget::refresh()
     const StackCommand lit = m_panel.litCommand();
     int highlightLeft = kHighlightRestLeftTwips;
     int highlightWidth = 150;
-    for (StackCommandButton* button : m_commands) {
-        button->setLit(button->command() == lit);
-        if (button->command() == lit) {
+    for (std::size_t i = 0; i < m_commands.size(); ++i) {
+        kit::SkinButton* button = m_commands[i];
+        button->setLit(kCommandOf[i] == lit);
+        if (kCommandOf[i] == lit) {
             highlightLeft = platform::pixelsToTwips(button->x());
             highlightWidth = platform::pixelsToTwips(button->width());
         }
@@ -193,7 +160,6 @@ void StackPanelWidget::paintEvent(QPaintEvent*)
 
 void StackPanelWidget::mouseMoveEvent(QMouseEvent*)
 {
-    m_butler.ShowButlerText(QString::fromUtf8(core::hoverText("RPN_Panel").data()));
     if (m_panel.litCommand() != StackCommand::None) {
         m_panel.rest();
         refresh();

@@ -10,13 +10,13 @@
 class QLabel;
 class QListWidget;
 
-namespace nuvra::core::ui {
+namespace nuvra::kit {
 class ButlerChannel;
-}
+class SkinButton;
+} // namespace nuvra::kit
 
 namespace nuvra::frame::ui {
 
-class StackCommandButton;
 
 // The RPN stack panel on the frame: the labelled rows (Y first), "STACK EMPTY", and the roll,
 // swap and drop commands with their lighting.
@@ -24,7 +24,7 @@ class StackPanelWidget : public QWidget {
     Q_OBJECT
 public:
     StackPanelWidget(core::Session& session, RpnPanel& panel, KeyMap& keys,
-                     core::ui::ButlerChannel& butler, QWidget* parent);
+                     kit::ButlerChannel& butler, QWidget* parent);
 
     // Shows the stack as it is now; called after every change instead of a polling timer.
     void refresh();
@@ -45,11 +45,11 @@ private:
     core::Session& m_session;
     RpnPanel& m_panel;
     KeyMap& m_keys;
-    core::ui::ButlerChannel& m_butler;
+    kit::ButlerChannel& m_butler;
     QListWidget* m_list = nullptr;
     QWidget* m_empty = nullptr;
     QWidget* m_highlight = nullptr;
-    std::array<StackCommandButton*, 3> m_commands{};
+    std::array<kit::SkinButton*, 3> m_commands{};
 };
 
 } // namespace nuvra::frame::ui

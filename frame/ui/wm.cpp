@@ -1,8 +1,10 @@
 #include "frame/ui/wm.h"
 
+#include "art/kit/butler_channel.h"
+#include "art/kit/control_table.h"
+#include "art/kit/skin_button.h"
+#include "art/palette.h"
 #include "art/skin.h"
-#include "core/hover_texts.h"
-#include "core/ui/butler_channel.h"
 #include "core/ui/form1.h"
 #include "frame/ui/stack_panel_widget.h"
 #include "platform/desktop/window_helpers.h"
@@ -28,54 +30,20 @@ namespace {
 
 constexpr int kTitleBarTwips = 230;
 
+using kit::ControlKind;
+using Pic = art::Picture;
+
+// The title bar's buttons; the stack panel's toggle shows only in RPN mode.
+constexpr std::array<kit::ControlSpec, 4> kTitleButtons{{
+    {"wm_menu", ControlKind::Button, {90, 15, 240, 210}, "", "Menu", "Toggle various controls through the Menu.", "", Pic::MenuButton},
+    {"RPN_Toggle", ControlKind::CheckBox, {2040, 15, 240, 210}, "", "Stack panel", "Toggle b/w Algebraic and RPN modes. (Shift+M)", "", Pic::PanelToggle},
+    {"wb_min", ControlKind::Button, {2310, 15, 240, 210}, "", "Minimize", "Minimize Nuvra to the tray.", "", Pic::Minimise},
+    {"wb_btn", ControlKind::Button, {2580, 15, 240, 210}, "", "Close", "Exit / Close the application (Nuvra)", "", Pic::Close},
+}};
+
 } // namespace
 
-// A title-bar button of the skin; the panel toggle uses the same widget with its own picture.
-class TitleButtonWidget : public QWidget {
-public:
-    using Painter = std::function<void(QPainter&, const QRectF&, bool)>;
-    TitleButtonWidget(const char* name, Painter paint, QWidget* parent)
-        : QWidget(parent), m_paint(std::move(paint))
-    {
-        setObjectName(name);
-        setMouseTracking(true);
-        setCursor(Qt::PointingHandCursor);
-    }
-    void setHot(bool hot)
-    {
-        if (hot != m_hot) {
-            m_hot = hot;
-            update();
-        }
-    }
-    std::function<void(QMouseEvent*)> onRelease;
-    std::function<void()> onHover;
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        m_paint(painter, rect(), m_hot);
-    }
-    void enterEvent(QEnterEvent*) override
-    {
-        setHot(true);
-        if (onHover)
-            onHover();
-    }
-    void leaveEvent(QEvent*) override { setHot(false); }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (rect().contains(event->position().toPoint()) && onRelease)
-            onRelease(event);
-    }
-
-private:
-    Painter m_paint;
-    bool m_hot = false;
-};
-
-Wm::Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, core::ui::ButlerChannel& butler)
+Wm::Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, kit::ButlerChannel& butler)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_session(session), m_panel(panel), m_keys(keys), m_butler(butler)
 {
@@ -88,71 +56,27 @@ Wm::Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, core::ui::ButlerCh
 
     m_form1 = new core::ui::Form1(session, keys, butler, this);
 
-    m_menuButton = new TitleButtonWidget(
-        "wm_menu",
-        [](QPainter& p, const QRectF& r, bool hot) { art::paintTitleButton(p, r, art::TitleButton::Menu, hot); },
-        this);
-    m_menuButton->setGeometry(twipsRect(90, 15, 240, 210));
-    m_menuButton->onHover = [this] {
-        m_butler.ShowButlerText(QString::fromUtf8(core::hoverText("wm_menu").data()));
-    };
-    m_menuButton->onRelease = [this](QMouseEvent* event) {
-        if (event->button() == Qt::LeftButton)
-            emit controlPanelRequested();
-        else
-            emit menuRequested(mapToGlobal(QPoint(twipsToPixels(150), twipsToPixels(295))));
-    };
-
-    m_minimiseButton = new TitleButtonWidget(
-        "wb_min",
-        [](QPainter& p, const QRectF& r, bool hot) {
-            art::paintTitleButton(p, r, art::TitleButton::Minimise, hot);
-        },
-        this);
-    m_minimiseButton->setGeometry(twipsRect(2310, 15, 240, 210));
-    m_minimiseButton->onHover = [this] {
-        m_closeButton->setHot(false);
-        m_butler.ShowButlerText(QString::fromUtf8(core::hoverText("wb_min").data()));
-    };
-    m_minimiseButton->onRelease = [this](QMouseEvent*) { emit minimiseRequested(); };
-
-    m_closeButton = new TitleButtonWidget(
-        "wb_btn",
-        [](QPainter& p, const QRectF& r, bool hot) { art::paintTitleButton(p, r, art::TitleButton::Close, hot); },
-        this);
-    m_closeButton->setGeometry(twipsRect(2580, 15, 240, 210));
-    m_closeButton->onHover = [this] {
-        m_minimiseButton->setHot(false);
-        m_butler.ShowButlerText(QString::fromUtf8(core::hoverText("wb_btn").data()));
-    };
-    m_closeButton->onRelease = [this](QMouseEvent*) {
+    const kit::Controls buttons = kit::buildControls(*this, kTitleButtons, m_butler);
+    kit::SkinButton* menuButton = buttons.button("wm_menu");
+    connect(menuButton, &kit::SkinButton::clicked, this, [this] { emit controlPanelRequested(); });
+    connect(menuButton, &kit::SkinButton::otherButtonReleased, this, [this] {
+        emit menuRequested(mapToGlobal(QPoint(twipsToPixels(150), twipsToPixels(295))));
+    });
+    m_minimiseButton = buttons.button("wb_min");
+    m_closeButton = buttons.button("wb_btn");
+    connect(m_minimiseButton, &kit::SkinButton::hovered, this, [this] { m_closeButton->setHot(false); });
+    connect(m_minimiseButton, &kit::SkinButton::clicked, this, [this] { emit minimiseRequested(); });
+    connect(m_closeButton, &kit::SkinButton::hovered, this, [this] { m_minimiseButton->setHot(false); });
+    connect(m_closeButton, &kit::SkinButton::clicked, this, [this] {
         m_form1->openExitStrip();
         m_form1->FocusKeypad();
-    };
-
-    m_panelToggle = new TitleButtonWidget(
-        "RPN_Toggle",
-        [this](QPainter& p, const QRectF& r, bool hot) {
-            // Closed: an arrow that points out of the frame; open: one that points back.
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setPen(QPen(hot ? art::displayColour() : QColor(0x9a, 0xa3, 0xb0), 1.6,
-                          Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-            const QPointF c = r.center();
-            const qreal d = r.height() * 0.22;
-            const qreal dir = m_panel.panelOpen() ? -1.0 : 1.0;
-            p.drawLine(c + QPointF(-d * dir * 0.6, -d), c + QPointF(d * dir * 0.6, 0));
-            p.drawLine(c + QPointF(d * dir * 0.6, 0), c + QPointF(-d * dir * 0.6, d));
-        },
-        this);
-    m_panelToggle->setGeometry(twipsRect(2040, 15, 240, 210));
-    m_panelToggle->onHover = [this] {
-        m_butler.ShowButlerText(QString::fromUtf8(core::hoverText("RPN_Toggle").data()));
-    };
-    m_panelToggle->onRelease = [this](QMouseEvent*) {
+    });
+    m_panelToggle = buttons.button("RPN_Toggle");
+    connect(m_panelToggle, &kit::SkinButton::clicked, this, [this] {
         m_panel.togglePanel();
         applyPanelState();
         m_form1->FocusKeypad();
-    };
+    });
 
     m_stackPanel = new StackPanelWidget(session, panel, keys, butler, this);
     m_stackPanel->setGeometry(twipsRect(kFrameWidthClosedTwips, core::ui::Form1::kTopTwips,
@@ -184,18 +108,23 @@ void Wm::buildGearDialog()
 {
     m_gearDialog = new QWidget(this);
     m_gearDialog->setObjectName("dlg");
+    using art::palette::css;
     m_gearDialog->setStyleSheet(
-        "#dlg { background: #252931; border-radius: 6px; }"
-        "QLabel { color: #e8ecf1; font-size: 8pt; }"
-        "QPushButton { color: #0b1a2b; background: #4fa8f0; border: none; border-radius: 4px;"
-        " padding: 2px 6px; font-weight: bold; font-size: 8pt; }"
-        "QPushButton:hover { background: #7cc0f6; }");
+        QString("#dlg { background: %1; border-radius: 6px; }"
+                "QLabel { color: %2; font-size: 8pt; }"
+                "QPushButton { color: %3; background: %4; border: none; border-radius: 4px;"
+                " padding: 2px 6px; font-weight: bold; font-size: 8pt; }"
+                "QPushButton:hover { background: %5; }")
+            .arg(css(art::palette::panel()), css(art::palette::text()),
+                 css(art::palette::onAccent()), css(art::palette::accent()),
+                 css(art::palette::accentLight())));
     const int width = GearSlide::kFrameWidthWhileOpenTwips - GearSlide::kOpenLeftTwips - 60;
     m_gearDialog->setGeometry(twipsRect(GearSlide::kHiddenLeftTwips, 400, width, 2600));
     for (const char* name : {"dlg_ptr", "hndl_T", "hndl_B"}) {
         auto* part = new QWidget(m_gearDialog);
         part->setObjectName(name);
-        part->setStyleSheet("background: #4fa8f0; border-radius: 2px;");
+        part->setStyleSheet(QString("background: %1; border-radius: 2px;")
+                                .arg(css(art::palette::accent())));
     }
     m_gearDialog->findChild<QWidget*>("dlg_ptr")->setGeometry(twipsRect(0, 300, 45, 600));
     m_gearDialog->findChild<QWidget*>("hndl_T")->setGeometry(twipsRect(width / 2 - 300, 60, 600, 30));
@@ -279,7 +208,7 @@ void Wm::applyPanelState()
         setFixedSize(width, height);
     m_stackPanel->setVisible(m_panel.panelOpen());
     m_panelToggle->setVisible(m_panel.rpnMode());
-    m_panelToggle->update();
+    m_panelToggle->setChecked(m_panel.panelOpen());
     update();
 }
 
@@ -325,7 +254,7 @@ void Wm::paintEvent(QPaintEvent*)
     font.setPointSize(8);
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(QColor(0x9a, 0xa3, 0xb0));
+    painter.setPen(art::palette::mutedText());
     painter.drawText(twipsRect(390, 0, 1500, kTitleBarTwips), Qt::AlignLeft | Qt::AlignVCenter,
                      "Nuvra");
 }

@@ -8,14 +8,16 @@
 #include <QWidget>
 
 namespace nuvra::core::ui {
-class ButlerChannel;
 class Form1;
 } // namespace nuvra::core::ui
+namespace nuvra::kit {
+class ButlerChannel;
+class SkinButton;
+} // namespace nuvra::kit
 
 namespace nuvra::frame::ui {
 
 class StackPanelWidget;
-class TitleButtonWidget;
 
 // The frame: the borderless, always-on-top window the user moves. It carries the title bar, the
 // main window Form1 and the RPN stack panel.
@@ -24,7 +26,7 @@ class Wm : public QWidget {
 public:
     static constexpr int kHeightTwips = 3314;
 
-    Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, core::ui::ButlerChannel& butler);
+    Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, kit::ButlerChannel& butler);
 
     core::ui::Form1& form1() const { return *m_form1; }
     StackPanelWidget& stackPanel() const { return *m_stackPanel; }
@@ -62,13 +64,12 @@ private:
     core::Session& m_session;
     RpnPanel& m_panel;
     KeyMap& m_keys;
-    core::ui::ButlerChannel& m_butler;
+    kit::ButlerChannel& m_butler;
     core::ui::Form1* m_form1 = nullptr;
     StackPanelWidget* m_stackPanel = nullptr;
-    TitleButtonWidget* m_menuButton = nullptr;
-    TitleButtonWidget* m_minimiseButton = nullptr;
-    TitleButtonWidget* m_closeButton = nullptr;
-    TitleButtonWidget* m_panelToggle = nullptr;
+    kit::SkinButton* m_minimiseButton = nullptr;
+    kit::SkinButton* m_closeButton = nullptr;
+    kit::SkinButton* m_panelToggle = nullptr;
     GearSlide m_gear;
     QTimer m_gearTimer;
     QWidget* m_gearDialog = nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/twips.h"
 
+#include <QPoint>
 #include <QRect>
 
 namespace nuvra::platform {
@@ -10,6 +11,21 @@ namespace nuvra::platform {
 inline QRect twipsRect(int left, int top, int width, int height)
 {
     return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+inline QRect twipsRect(const TwipsRect& rect)
+{
+    return twipsRect(rect.left, rect.top, rect.width, rect.height);
+}
+
+inline QPoint twipsPoint(const TwipsPoint& point)
+{
+    return {twipsToPixels(point.left), twipsToPixels(point.top)};
+}
+
+inline TwipsPoint pointTwips(const QPoint& pixels)
+{
+    return {pixelsToTwips(pixels.x()), pixelsToTwips(pixels.y())};
 }
 
 } // namespace nuvra::platform

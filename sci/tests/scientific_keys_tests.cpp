@@ -213,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {{" log (1000 )", "3"}},
                 1,
                 AngularSystem::Degrees,
-                LogKeyMode::CommonLog},
+                LogKeyMode::Log10},
         KeyCase{"log_mode_2_of_zero_error",
                 ScientificKey::Ln,
                 "0",
@@ -222,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {{" ln (0 )", "0"}},
                 1,
                 AngularSystem::Degrees,
-                LogKeyMode::CommonLog},
+                LogKeyMode::Log10},
         KeyCase{"antilog_mode_3_of_2",
                 ScientificKey::Ln,
                 "2",
@@ -231,7 +231,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {{" -log (2 )", "100"}},
                 1,
                 AngularSystem::Degrees,
-                LogKeyMode::AntiLog},
+                LogKeyMode::AntiLog10},
         KeyCase{"antilog_mode_3_of_zero_is_one",
                 ScientificKey::Ln,
                 "0",
@@ -240,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {{" -log (0 )", "1"}},
                 1,
                 AngularSystem::Degrees,
-                LogKeyMode::AntiLog}),
+                LogKeyMode::AntiLog10}),
     keyRowName);
 
 INSTANTIATE_TEST_SUITE_P(

@@ -31,16 +31,6 @@ bool FakeToolboxHost::isToolboxLoaded(Toolbox toolbox) const
     return window(toolbox).loaded;
 }
 
-TwipsPosition FakeToolboxHost::toolboxPosition(Toolbox toolbox) const
-{
-    return window(toolbox).position;
-}
-
-void FakeToolboxHost::moveToolbox(Toolbox toolbox, TwipsPosition position)
-{
-    m_windows[toolbox].position = position;
-}
-
 bool FakeToolboxHost::isVisible(Toolbox toolbox) const
 {
     const Window& found = window(toolbox);

@@ -1,5 +1,6 @@
 #include "core/feedback.h"
 #include "frame/rpn_panel.h"
+#include "platform/fake_clipboard.h"
 #include "platform/fake_settings_backend.h"
 #include "platform/fake_startup_list.h"
 #include "shell/menu_commands.h"
@@ -59,8 +60,8 @@ protected:
 };
 
 // 1920 x 1080 pixels at 15 twips per pixel.
-constexpr double kScreenWidth = 28800.0;
-constexpr double kScreenHeight = 16200.0;
+constexpr int kScreenWidth = 28800;
+constexpr int kScreenHeight = 16200;
 
 TEST_F(StartupTest, AFirstStartWithAnEmptyStoreUsesEveryDefault)
 {
@@ -84,7 +85,7 @@ TEST_F(StartupTest, AFirstStartWithAnEmptyStoreUsesEveryDefault)
     EXPECT_FALSE(session.engine.rpnMode);
     EXPECT_EQ(variables, "$");
     EXPECT_EQ(readFramePosition(store, kScreenWidth, kScreenHeight),
-              (TwipsPosition{6443.0, 12945.0}));
+              (platform::TwipsPoint{12945, 6443}));
 }
 
 TEST_F(StartupTest, EveryStartWritesTheVersionAndBuild)
@@ -238,8 +239,9 @@ TEST_F(StartupTest, ALogonStartWithLaunchOnSitsInTheTrayReadingRestore)
 
     FakeToolboxHost toolboxes;
     FakeFrameHost frame;
-    FakeClipboard clipboard;
-    MenuCommands commands{menu, session, panel, toolboxes, frame, clipboard, store, ""};
+    sci::ScienceState science;
+    platform::FakeClipboard clipboard;
+    MenuCommands commands{menu, session, science, panel, toolboxes, frame, clipboard, store, ""};
     commands.startInTray();
     EXPECT_TRUE(frame.minimized);
     EXPECT_EQ(menu.item("mnumin")->caption, "&Restore");
@@ -255,9 +257,9 @@ struct PositionCase {
     const char* name;
     const char* top; // nullptr: absent
     const char* left;
-    double screenWidth;
-    double screenHeight;
-    TwipsPosition expected;
+    int screenWidth;
+    int screenHeight;
+    platform::TwipsPoint expected;
 };
 
 class FramePositionTest : public StartupTest, public testing::WithParamInterface<PositionCase> {};
@@ -275,13 +277,13 @@ TEST_P(FramePositionTest, ReadsTheStoredPositionOrCentres)
 INSTANTIATE_TEST_SUITE_P(
     Positions, FramePositionTest,
     testing::Values(
-        PositionCase{"absent_is_centred", nullptr, nullptr, 28800.0, 16200.0, {6443.0, 12945.0}},
-        PositionCase{"odd_screen_halves", nullptr, nullptr, 19201.0, 12001.0, {4343.5, 8145.5}},
+        PositionCase{"absent_is_centred", nullptr, nullptr, 28800, 16200, {12945, 6443}},
+        // Halves round to whole twips, away from zero.
+        PositionCase{"odd_screen_halves", nullptr, nullptr, 19201, 12001, {8146, 4344}},
         // 2^24 + 1 is not a single-precision number and reads as 2^24.
-        PositionCase{
-            "single_precision", nullptr, nullptr, 16777217.0, 16777217.0, {8386951.0, 8387153.0}},
-        PositionCase{"stored", "1500", "-300.5", 28800.0, 16200.0, {1500.0, -300.5}},
-        PositionCase{"garbage_is_default", "top", "12a", 28800.0, 16200.0, {6443.0, 12945.0}}),
+        PositionCase{"single_precision", nullptr, nullptr, 16777217, 16777217, {8387153, 8386951}},
+        PositionCase{"stored", "1500", "-300.5", 28800, 16200, {-301, 1500}},
+        PositionCase{"garbage_is_default", "top", "12a", 28800, 16200, {12945, 6443}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class ExitTest : public StartupTest {
@@ -292,7 +294,7 @@ protected:
 TEST_F(ExitTest, WritesEveryKeyInOrder)
 {
     ExitSettings exit;
-    exit.framePosition = {6443.0, 12945.5};
+    exit.framePosition = {12945, 6443};
     exit.programFolder = "/opt/nuvra/bin";
     exit.variablesText = [this] {
         backend.written.push_back("<variables saved>");
@@ -312,7 +314,7 @@ TEST_F(ExitTest, WritesEveryKeyInOrder)
                   "Settings/Check for Updates on Startup", "Settings/MinNotif",
                   "Settings/Menu Single Action"}));
     EXPECT_EQ(stored("Position", "Top"), "6443");
-    EXPECT_EQ(stored("Position", "Left"), "12945.5");
+    EXPECT_EQ(stored("Position", "Left"), "12945");
     EXPECT_EQ(stored("Settings", "Popup Notifications"), "0");
     EXPECT_EQ(stored("Settings", "Variables"), "x$y$");
     EXPECT_EQ(stored("Settings", "Angular System"), "1");

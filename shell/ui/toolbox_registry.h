@@ -1,30 +1,42 @@
 #pragma once
 
+#include "platform/twips.h"
 #include "shell/menu_model.h"
 #include "shell/ui/toolbox_window.h"
 
+#include <QObject>
 #include <QPointer>
 
 #include <functional>
 #include <map>
-#include <memory>
+#include <optional>
 
 namespace nuvra::shell::ui {
 
-// The toolbox windows the menu opens and closes. Each toolbox registers a factory; a toolbox
-// without one (its window comes later) is only a loaded and visible state.
-class ToolboxRegistry {
+// Where the frame stands, for a toolbox's first place beside it.
+struct FramePlace {
+    platform::TwipsPoint frame;
+    int screenWidthTwips = 0;
+};
+
+// The toolbox windows: each registers a factory; the registry loads, shows, hides and unloads
+// them, places them (the first place of a run by the toolbox table, later where they were left)
+// and carries out their own close buttons: unload or hide as the table says, then onClosed so
+// that the menu clears the mark. A toolbox without a factory (its window comes later) is only a
+// loaded and visible state.
+class ToolboxRegistry : public QObject {
+    Q_OBJECT
 public:
-    using Factory = std::function<std::unique_ptr<ToolboxWindow>(ToolboxPlacement& placement)>;
-    // Where the frame is, for a toolbox's first placement beside it (twips).
-    using FrameGeometry = std::function<void(int& left, int& top, int& screenWidth)>;
+    using Factory = std::function<ToolboxWindow*()>;
 
-    explicit ToolboxRegistry(FrameGeometry frameGeometry);
-    ~ToolboxRegistry();
+    explicit ToolboxRegistry(std::function<FramePlace()> framePlace);
+    ~ToolboxRegistry() override;
 
-    void registerToolbox(Toolbox toolbox, Factory factory);
-    // The toolbox's own close button calls this with the toolbox.
-    std::function<void(Toolbox)> onCloseButton;
+    void add(Toolbox toolbox, Factory factory);
+    bool hasFactory(Toolbox toolbox) const;
+    std::function<void(Toolbox)> onClosed;
+    // A window changed the session; everything shown renders again.
+    std::function<void()> onCommandDone;
 
     void show(Toolbox toolbox, bool visible);
     void setVisible(Toolbox toolbox, bool visible);
@@ -33,17 +45,24 @@ public:
     bool isLoaded(Toolbox toolbox) const;
     bool isVisible(Toolbox toolbox) const;
     ToolboxWindow* window(Toolbox toolbox) const;
+    // Where the window stood when it was last hidden or unloaded in this run.
+    std::optional<platform::TwipsPoint> rememberedPlace(Toolbox toolbox) const;
+    // Every loaded window reads the session and the models again.
+    void renderAll();
 
 private:
     struct Entry {
         Factory factory;
-        ToolboxPlacement placement;
-        std::unique_ptr<ToolboxWindow> window;
+        QPointer<ToolboxWindow> window;
+        std::optional<platform::TwipsPoint> place;
         bool loaded = false;
         bool visible = false;
     };
 
-    FrameGeometry m_frameGeometry;
+    void remember(Entry& entry);
+    void closeButtonReleased(Toolbox toolbox);
+
+    std::function<FramePlace()> m_framePlace;
     std::map<Toolbox, Entry> m_entries;
 };
 

@@ -1,88 +1,64 @@
 #include "shell/ui/toolbox_window.h"
 
+#include "art/kit/butler_channel.h"
+#include "art/kit/skin_button.h"
+#include "art/palette.h"
 #include "art/skin.h"
+#include "platform/desktop/twips_geometry.h"
 #include "platform/desktop/window_helpers.h"
-#include "platform/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace nuvra::shell::ui {
 
-using platform::pixelsToTwips;
 using platform::twipsToPixels;
 
 namespace {
 
-class CloseButton : public QWidget {
-public:
-    explicit CloseButton(QWidget* parent) : QWidget(parent)
-    {
-        setObjectName("but");
-        setCursor(Qt::PointingHandCursor);
-        setAttribute(Qt::WA_Hover);
-    }
-    std::function<void()> onRelease;
-    // "but_h" while the pointer is over it, else "but_n".
-    QString picture() const { return underMouse() ? "but_h" : "but_n"; }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        art::paintTitleButton(painter, rect(), art::TitleButton::Close, underMouse());
-    }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (rect().contains(event->position().toPoint()) && onRelease)
-            onRelease();
-    }
-};
+constexpr int kTitleBarTwips = 230;
 
 } // namespace
 
-ToolboxWindow::ToolboxWindow(const QString& name, const QString& caption, int widthTwips,
-                             int heightTwips, ToolboxPlacement& placement)
+ToolboxWindow::ToolboxWindow(const ToolboxSpec& spec, kit::ButlerChannel& butler)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
-      m_placement(placement), m_widthTwips(widthTwips)
+      m_spec(spec), m_butler(butler)
 {
-    setObjectName(name);
-    setWindowTitle(caption);
+    setObjectName(kit::qs(spec.window));
+    setWindowTitle(kit::qs(spec.caption));
+    setAccessibleName(kit::qs(spec.caption));
     platform::MakeTransparent(*this, true, false, 255);
-    setFixedSize(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
-    auto* close = new CloseButton(this);
-    close->setGeometry(width() - twipsToPixels(300), twipsToPixels(15), twipsToPixels(240),
-                       twipsToPixels(210));
-    close->onRelease = [this] {
-        if (onClose)
-            onClose();
-    };
+    setFixedSize(twipsToPixels(spec.widthTwips), twipsToPixels(spec.heightTwips));
+    const std::array<kit::ControlSpec, 1> closeButton{{
+        {"but", kit::ControlKind::Button, {spec.widthTwips - 300, 15, 240, 210}, "", "Close", "", "",
+         art::Picture::Close},
+    }};
+    m_close = buildControls(closeButton).button("but");
+    connect(m_close, &kit::SkinButton::clicked, this, &ToolboxWindow::closeRequested);
 }
 
-ToolboxWindow::~ToolboxWindow()
+ToolboxWindow::~ToolboxWindow() = default;
+
+platform::TwipsPoint ToolboxWindow::firstPlace(platform::TwipsPoint frame, int screenWidthTwips) const
 {
-    m_placement.saved = TwipsPoint{pixelsToTwips(x()), pixelsToTwips(y())};
+    return firstPlaceFor(m_spec, frame, screenWidthTwips);
 }
 
-void ToolboxWindow::placeBeside(int frameLeft, int frameTop, int screenWidthTwips)
+kit::Controls ToolboxWindow::buildControls(std::span<const kit::ControlSpec> table)
 {
-    const TwipsPoint place =
-        m_placement.saved ? *m_placement.saved
-                          : firstToolboxPlace(ChooseToolboxSide(screenWidthTwips, frameLeft),
-                                              frameLeft, frameTop, m_widthTwips);
-    move(twipsToPixels(place.left), twipsToPixels(place.top));
+    return kit::buildControls(*this, table, m_butler);
 }
 
 void ToolboxWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    art::paintFrameBody(painter, rect(), twipsToPixels(230));
+    art::paintFrameBody(painter, rect(), twipsToPixels(kTitleBarTwips));
     QFont font = painter.font();
     font.setPointSize(8);
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(QColor(0x9a, 0xa3, 0xb0));
-    painter.drawText(QRect(twipsToPixels(150), 0, width(), twipsToPixels(230)),
+    painter.setPen(art::palette::mutedText());
+    painter.drawText(QRect(twipsToPixels(150), 0, width(), twipsToPixels(kTitleBarTwips)),
                      Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
 }
 

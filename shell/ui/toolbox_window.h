@@ -1,9 +1,17 @@
 #pragma once
 
+#include "art/kit/control_table.h"
+#include "platform/twips.h"
+#include "shell/toolbox_table.h"
+
 #include <QWidget>
 
-#include <functional>
-#include <optional>
+#include <span>
+
+namespace nuvra::kit {
+class ButlerChannel;
+class SkinButton;
+} // namespace nuvra::kit
 
 namespace nuvra::shell::ui {
 
@@ -15,47 +23,65 @@ constexpr ToolboxSide ChooseToolboxSide(int screenWidthTwips, int frameLeftTwips
     return screenWidthTwips / 2 >= frameLeftTwips ? ToolboxSide::Right : ToolboxSide::Left;
 }
 
-struct TwipsPoint {
-    int left;
-    int top;
-};
-
 // A toolbox's first opening: its top at the frame's top, its left 3080 twips right of the
 // frame's left, or 170 twips left of the frame on the left side.
-constexpr TwipsPoint firstToolboxPlace(ToolboxSide side, int frameLeft, int frameTop,
-                                       int toolboxWidth)
+constexpr platform::TwipsPoint firstToolboxPlace(ToolboxSide side, int frameLeft, int frameTop,
+                                                 int toolboxWidth)
 {
     return {side == ToolboxSide::Right ? frameLeft + 3080 : frameLeft - 170 - toolboxWidth,
             frameTop};
 }
 
-// Where a toolbox was when it last closed, kept in memory for the run.
-struct ToolboxPlacement {
-    std::optional<TwipsPoint> saved;
-};
+// The first place of a window of the table in a run, by its placement kind; Own windows are
+// asked themselves.
+constexpr platform::TwipsPoint firstPlaceFor(const ToolboxSpec& spec, platform::TwipsPoint frame,
+                                             int screenWidthTwips)
+{
+    switch (spec.place) {
+    case PlaceKind::AboveFrame:
+        return {frame.left, frame.top - 700};
+    case PlaceKind::BesideFrame:
+    case PlaceKind::Own:
+        break;
+    }
+    return firstToolboxPlace(ChooseToolboxSide(screenWidthTwips, frame.left), frame.left,
+                             frame.top, spec.widthTwips);
+}
 
-// The base of every toolbox window: borderless and on top, dragged by its skin, with a close
-// button "but" (normal and hover pictures) that clears the toolbox's menu check.
+// The base of every toolbox window: borderless and on top, titled and sized by its row of the
+// toolbox table, dragged by its skin, with the close button "but". A window declares its
+// controls in a table and builds them with buildControls; after every command it reads the
+// session and the models again in render().
 class ToolboxWindow : public QWidget {
     Q_OBJECT
 public:
-    ToolboxWindow(const QString& name, const QString& caption, int widthTwips, int heightTwips,
-                  ToolboxPlacement& placement);
+    ToolboxWindow(const ToolboxSpec& spec, kit::ButlerChannel& butler);
     ~ToolboxWindow() override;
 
-    // Places the window: the saved place of an earlier opening, or the first-opening rule
-    // beside the frame (given in twips with the screen width).
-    void placeBeside(int frameLeft, int frameTop, int screenWidthTwips);
-    // The close button: the owner clears the menu check and unloads the window.
-    std::function<void()> onClose;
+    const ToolboxSpec& spec() const { return m_spec; }
+    // Where an Own window opens first in a run; the others follow the table's kind.
+    virtual platform::TwipsPoint firstPlace(platform::TwipsPoint frame, int screenWidthTwips) const;
+    virtual void render() {}
+    kit::SkinButton& closeButton() const { return *m_close; }
+
+signals:
+    // The window's own close button was released over it.
+    void closeRequested();
+    // The window changed the session (the main display, the history): the others render again.
+    void commandDone();
+    // The window shows or hides itself (the Butler bar while a strip is open).
+    void visibilityRequested(bool visible);
 
 protected:
+    kit::ButlerChannel& butler() const { return m_butler; }
+    kit::Controls buildControls(std::span<const kit::ControlSpec> table);
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    ToolboxPlacement& m_placement;
-    int m_widthTwips;
+    const ToolboxSpec& m_spec;
+    kit::ButlerChannel& m_butler;
+    kit::SkinButton* m_close = nullptr;
 };
 
 } // namespace nuvra::shell::ui

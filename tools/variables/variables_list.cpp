@@ -3,7 +3,6 @@
 #include "core/number_text.h"
 #include "core/session.h"
 #include "shell/settings_store.h"
-#include "tools/variables/clipboard.h"
 
 namespace nuvra::tools::variables {
 namespace {
@@ -72,7 +71,7 @@ void SaveVariables(shell::SettingsStore& store, HiddenList& hidden, VariablesWin
                        VariablesText(hidden));
 }
 
-VariablesWindow::VariablesWindow(core::Session& session, Clipboard& clipboard, HiddenList& hidden)
+VariablesWindow::VariablesWindow(core::Session& session, platform::Clipboard& clipboard, HiddenList& hidden)
     : m_session(session), m_clipboard(clipboard), m_hidden(hidden)
 {
     for (const std::string& text : m_hidden) {

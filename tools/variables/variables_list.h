@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/clipboard.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,8 +16,6 @@ class SettingsStore;
 }
 
 namespace nuvra::tools::variables {
-
-class Clipboard;
 
 // The list kept while the window is closed; the main window owns it for the whole run.
 using HiddenList = std::vector<std::string>;
@@ -45,7 +45,7 @@ void SaveVariables(shell::SettingsStore& store, HiddenList& hidden, VariablesWin
 class VariablesWindow {
 public:
     // Opening: the list gets every non-empty text of the hidden list.
-    VariablesWindow(core::Session& session, Clipboard& clipboard, HiddenList& hidden);
+    VariablesWindow(core::Session& session, platform::Clipboard& clipboard, HiddenList& hidden);
 
     const std::vector<std::string>& items() const { return m_items; }
     std::optional<std::size_t> selection() const { return m_selection; }
@@ -73,7 +73,7 @@ private:
     void eraseSelected();
 
     core::Session& m_session;
-    Clipboard& m_clipboard;
+    platform::Clipboard& m_clipboard;
     HiddenList& m_hidden;
     std::vector<std::string> m_items;
     std::optional<std::size_t> m_selection;

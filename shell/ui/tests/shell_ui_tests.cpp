@@ -6,11 +6,14 @@
 #include "shell/ui/toolbox_registry.h"
 #include "shell/ui/toolbox_window.h"
 #include "shell/ui/tooltip_window.h"
+#include "art/kit/butler_channel.h"
 #include "platform/desktop/window_helpers.h"
+#include "shell/toolbox_table.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -18,6 +21,25 @@ using namespace nuvra::shell::ui;
 
 class ShellUiTests : public QObject {
     Q_OBJECT
+
+private:
+    // A registry over plain windows of the table, with the frame at 3000/1200 on a screen
+    // 19200 twips wide, and the menu's marks as the onClosed calls.
+    struct Registry {
+        nuvra::kit::ButlerChannel butler;
+        ToolboxRegistry registry{[] { return FramePlace{{3000, 1200}, 19200}; }};
+        std::vector<nuvra::shell::Toolbox> closed;
+        int created = 0;
+
+        explicit Registry(nuvra::shell::Toolbox toolbox)
+        {
+            registry.add(toolbox, [this, toolbox] {
+                ++created;
+                return new ToolboxWindow(nuvra::shell::toolboxSpec(toolbox), butler);
+            });
+            registry.onClosed = [this](nuvra::shell::Toolbox t) { closed.push_back(t); };
+        }
+    };
 
 private slots:
     void tooltipIsCentredAboveItsControl()
@@ -46,32 +68,25 @@ private slots:
         QCOMPARE(ChooseToolboxSide(19200, frameLeft) == ToolboxSide::Right, right);
     }
 
-    void firstPlacementAndRememberedPlace()
+    void firstPlacementByKind_data()
     {
-        QCOMPARE(firstToolboxPlace(ToolboxSide::Right, 3000, 1200, 2400).left, 6080);
-        QCOMPARE(firstToolboxPlace(ToolboxSide::Left, 9000, 1200, 2400).left, 6430);
-        ToolboxPlacement placement;
-        {
-            ToolboxWindow toolbox("cot", "Constants", 2400, 3000, placement);
-            toolbox.placeBeside(3000, 1200, 19200);
-            QCOMPARE(toolbox.pos(), QPoint(6080 / 15, 1200 / 15));
-            toolbox.move(100, 50);
-        }
-        QVERIFY(placement.saved.has_value());
-        ToolboxWindow again("cot", "Constants", 2400, 3000, placement);
-        again.placeBeside(3000, 1200, 19200);
-        QCOMPARE(again.pos(), QPoint(100, 50));
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("frameLeft");
+        QTest::addColumn<QPoint>("place");
+        // Frame at top 1200 on a screen 19200 twips wide.
+        QTest::newRow("beside_on_the_right") << "mnucot" << 3000 << QPoint(6080, 1200);
+        QTest::newRow("beside_on_the_left") << "mnucot" << 12000 << QPoint(12000 - 170 - 3600, 1200);
+        QTest::newRow("format_above_the_frame") << "mnudec" << 12000 << QPoint(12000, 500);
     }
-
-    void closeButtonAsksTheOwner()
+    void firstPlacementByKind()
     {
-        ToolboxPlacement placement;
-        ToolboxWindow toolbox("dec", "Format", 2400, 1500, placement);
-        int closes = 0;
-        toolbox.onClose = [&closes] { ++closes; };
-        toolbox.show();
-        QTest::mouseClick(toolbox.findChild<QWidget*>("but"), Qt::LeftButton);
-        QCOMPARE(closes, 1);
+        QFETCH(QString, item);
+        QFETCH(int, frameLeft);
+        QFETCH(QPoint, place);
+        const auto* spec = nuvra::shell::toolboxSpecForItem(item.toStdString());
+        QVERIFY(spec);
+        const nuvra::platform::TwipsPoint first = firstPlaceFor(*spec, {frameLeft, 1200}, 19200);
+        QCOMPARE(QPoint(first.left, first.top), place);
     }
 
     void menuIsDrawnFromTheModel()
@@ -99,40 +114,55 @@ private slots:
         QVERIFY(!again->findChild<QAction*>("mnucopy")->isEnabled());
     }
 
-    void registryLoadsPlacesAndUnloadsToolboxWindows()
+    void closeButtonUnloadsOrHides_data()
     {
-        ToolboxRegistry registry([](int& left, int& top, int& screenWidth) {
-            left = 3000;
-            top = 1200;
-            screenWidth = 19200;
-        });
-        int created = 0;
-        registry.registerToolbox(nuvra::shell::Toolbox::Format, [&created](ToolboxPlacement& place) {
-            ++created;
-            return std::make_unique<ToolboxWindow>("dec", "Format", 2400, 1500, place);
-        });
-        std::vector<nuvra::shell::Toolbox> closed;
-        registry.onCloseButton = [&closed](nuvra::shell::Toolbox t) { closed.push_back(t); };
+        QTest::addColumn<int>("toolbox");
+        QTest::addColumn<bool>("staysLoaded");
+        QTest::newRow("format_unloads") << int(nuvra::shell::Toolbox::Format) << false;
+        QTest::newRow("constants_unloads") << int(nuvra::shell::Toolbox::Constants) << false;
+        QTest::newRow("history_hides") << int(nuvra::shell::Toolbox::History) << true;
+        QTest::newRow("butler_hides") << int(nuvra::shell::Toolbox::Butler) << true;
+    }
+    void closeButtonUnloadsOrHides()
+    {
+        QFETCH(int, toolbox);
+        QFETCH(bool, staysLoaded);
+        const auto which = static_cast<nuvra::shell::Toolbox>(toolbox);
+        Registry fixture(which);
+        ToolboxRegistry& registry = fixture.registry;
 
-        registry.show(nuvra::shell::Toolbox::Format, false);
-        QVERIFY(registry.isLoaded(nuvra::shell::Toolbox::Format));
-        QVERIFY(!registry.window(nuvra::shell::Toolbox::Format)->isVisible());
-        registry.setVisible(nuvra::shell::Toolbox::Format, true);
-        ToolboxWindow* window = registry.window(nuvra::shell::Toolbox::Format);
+        registry.show(which, false);
+        QVERIFY(registry.isLoaded(which));
+        QVERIFY(!registry.window(which)->isVisible());
+        registry.setVisible(which, true);
+        QPointer<ToolboxWindow> window = registry.window(which);
         QVERIFY(window->isVisible());
-        QCOMPARE(window->pos(), QPoint(6080 / 15, 1200 / 15));
+        window->move(40, 30); // dragged by the user
+
         QTest::mouseClick(window->findChild<QWidget*>("but"), Qt::LeftButton);
-        QCOMPARE(closed.size(), std::size_t{1});
-        window->move(40, 30);
-        registry.unload(nuvra::shell::Toolbox::Format);
-        QVERIFY(!registry.isLoaded(nuvra::shell::Toolbox::Format));
-        registry.show(nuvra::shell::Toolbox::Format, true);
-        QCOMPARE(registry.window(nuvra::shell::Toolbox::Format)->pos(), QPoint(40, 30));
-        QCOMPARE(created, 2);
-        // A toolbox without a window yet is only a state.
-        registry.show(nuvra::shell::Toolbox::Graph, true);
-        QVERIFY(registry.isLoaded(nuvra::shell::Toolbox::Graph));
-        QVERIFY(registry.window(nuvra::shell::Toolbox::Graph) == nullptr);
+
+        QCOMPARE(fixture.closed, std::vector<nuvra::shell::Toolbox>{which});
+        QCOMPARE(registry.isLoaded(which), staysLoaded);
+        QVERIFY(!registry.isVisible(which));
+        if (staysLoaded) {
+            QVERIFY(window && !window->isVisible());
+        } else {
+            QTRY_VERIFY(!window); // deleted once the click is over
+        }
+        QCOMPARE(registry.rememberedPlace(which)->left, 40 * 15);
+
+        registry.show(which, true);
+        QCOMPARE(registry.window(which)->pos(), QPoint(40, 30));
+        QCOMPARE(fixture.created, staysLoaded ? 1 : 2);
+    }
+
+    void aToolboxWithoutItsWindowIsOnlyAState()
+    {
+        Registry fixture(nuvra::shell::Toolbox::Format);
+        fixture.registry.show(nuvra::shell::Toolbox::Graph, true);
+        QVERIFY(fixture.registry.isLoaded(nuvra::shell::Toolbox::Graph));
+        QVERIFY(fixture.registry.isVisible(nuvra::shell::Toolbox::Graph));
+        QVERIFY(fixture.registry.window(nuvra::shell::Toolbox::Graph) == nullptr);
     }
 
     void trayTextsAreCut()

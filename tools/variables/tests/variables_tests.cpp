@@ -2,12 +2,15 @@
 #include "core/session.h"
 #include "platform/fake_settings_backend.h"
 #include "shell/settings_store.h"
-#include "tools/variables/fake_clipboard.h"
+#include "platform/fake_clipboard.h"
 #include "tools/variables/variables_list.h"
 
 #include <gtest/gtest.h>
 
 namespace nuvra::tools::variables {
+
+using platform::FakeClipboard;
+
 namespace {
 
 using Texts = std::vector<std::string>;
@@ -119,7 +122,7 @@ TEST_P(PasteTest, AddsNumericClipboardTexts)
     core::CountingFeedback feedback;
     core::Session session(feedback);
     FakeClipboard clipboard;
-    clipboard.put(GetParam().clipboard);
+    clipboard.content = GetParam().clipboard;
     HiddenList hidden;
     VariablesWindow window(session, clipboard, hidden);
     window.pasteValue();
@@ -150,8 +153,8 @@ INSTANTIATE_TEST_SUITE_P(ClipboardTexts, PasteTest,
 TEST_F(VariablesWindowTest, PasteWithAnUnreachableClipboardDoesNothing)
 {
     VariablesWindow window(session, clipboard, hidden);
-    clipboard.put("5");
-    clipboard.setReachable(false);
+    clipboard.content = "5";
+    clipboard.unreachable = true;
     window.pasteValue();
     EXPECT_TRUE(window.items().empty());
 }
@@ -176,7 +179,7 @@ TEST_F(VariablesWindowTest, CopyOnlyNumericSelections)
 {
     hidden = {"2.5", "abc"};
     VariablesWindow window(session, clipboard, hidden);
-    clipboard.put("before");
+    clipboard.content = "before";
     EXPECT_FALSE(window.copySelected());
     ASSERT_TRUE(window.select(1));
     EXPECT_FALSE(window.copySelected());
@@ -192,10 +195,10 @@ TEST_F(VariablesWindowTest, CutRemovesOnlyWhatReachedTheClipboard)
     hidden = {"2.5", "3"};
     VariablesWindow window(session, clipboard, hidden);
     ASSERT_TRUE(window.select(0));
-    clipboard.setReachable(false);
+    clipboard.unreachable = true;
     window.cutSelected();
     EXPECT_EQ(window.items().size(), 2u);
-    clipboard.setReachable(true);
+    clipboard.unreachable = false;
     window.cutSelected();
     EXPECT_EQ(clipboard.text(), "2.5");
     EXPECT_EQ(window.items(), (Texts{"3"}));

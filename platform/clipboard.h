@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace nuvra::tools::variables {
+namespace nuvra::platform {
 
 // The system clipboard's text. Every operation can fail when the clipboard cannot be reached.
 class Clipboard {
@@ -17,4 +17,4 @@ public:
     virtual bool setText(std::string_view text) = 0;
 };
 
-} // namespace nuvra::tools::variables
+} // namespace nuvra::platform

@@ -1,0 +1,18 @@
+#include "app/toolbox_windows.h"
+
+#include "app/calculator_app.h"
+#include "sci/ui/butler_window.h"
+#include "shell/ui/toolbox_registry.h"
+
+namespace nuvra::app {
+
+using shell::Toolbox;
+
+// One line a window: the toolbox and how its window is made from the program's state.
+void registerToolboxWindows(CalculatorApp& app)
+{
+    shell::ui::ToolboxRegistry& toolboxes = app.toolboxes();
+    toolboxes.add(Toolbox::Butler, [&app] { return new sci::ui::ButlerWindow(app.session(), app.science(), app.butler(), [&app] { return app.menu().isChecked("mnuex"); }); });
+}
+
+} // namespace nuvra::app

@@ -1,0 +1,135 @@
+#include "art/kit/control_table.h"
+
+#include "art/kit/butler_channel.h"
+#include "art/kit/skin_button.h"
+#include "platform/desktop/twips_geometry.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPointer>
+
+namespace nuvra::kit {
+
+namespace {
+
+// Shows a control's help while the pointer enters or moves over it; the widget owns it.
+class HoverHelp : public QObject {
+public:
+    HoverHelp(QWidget& widget, QString text, ButlerChannel& butler, QString tooltip)
+        : QObject(&widget), m_text(std::move(text)), m_tooltip(std::move(tooltip)),
+          m_butler(&butler)
+    {
+        widget.setMouseTracking(true);
+        widget.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if ((event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) && m_butler) {
+            if (!m_text.isEmpty())
+                m_butler->ShowButlerText(m_text);
+            if (!m_tooltip.isEmpty())
+                m_butler->ShowTooltip(*static_cast<QWidget*>(watched), m_tooltip);
+        }
+        return false;
+    }
+
+private:
+    QString m_text;
+    QString m_tooltip;
+    QPointer<ButlerChannel> m_butler;
+};
+
+// A state picture; to assistive technology a label with the picture's spoken name.
+class PictureLabel : public QLabel {
+public:
+    PictureLabel(art::Picture picture, QWidget* parent) : QLabel(parent), m_picture(picture) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        art::paintPicture(painter, rect(), m_picture, {}, {});
+    }
+
+private:
+    art::Picture m_picture;
+};
+
+QWidget* makeWidget(QWidget& parent, const ControlSpec& spec)
+{
+    switch (spec.kind) {
+    case ControlKind::Button:
+    case ControlKind::CheckBox: {
+        auto* button = new SkinButton(spec.picture, &parent);
+        button->setCheckable(spec.kind == ControlKind::CheckBox);
+        button->setText(qs(spec.caption));
+        return button;
+    }
+    case ControlKind::Label:
+        return new QLabel(qs(spec.caption), &parent);
+    case ControlKind::Field: {
+        auto* field = new QLineEdit(qs(spec.caption), &parent);
+        field->setFrame(false);
+        return field;
+    }
+    case ControlKind::List:
+        return new QListWidget(&parent);
+    case ControlKind::Panel:
+        return new QWidget(&parent);
+    case ControlKind::Picture:
+        return new PictureLabel(spec.picture, &parent);
+    }
+    return new QWidget(&parent);
+}
+
+} // namespace
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* Controls::widget(std::string_view name) const
+{
+    const auto found = m_widgets.find(name);
+    Q_ASSERT(found != m_widgets.end());
+    return found == m_widgets.end() ? nullptr : found->second;
+}
+
+SkinButton* Controls::button(std::string_view name) const
+{
+    return qobject_cast<SkinButton*>(widget(name));
+}
+
+void addHoverHelp(QWidget& widget, const QString& text, ButlerChannel& butler,
+                  const QString& tooltip)
+{
+    new HoverHelp(widget, text, butler, tooltip);
+}
+
+Controls buildControls(QWidget& parent, std::span<const ControlSpec> table, ButlerChannel& butler)
+{
+    Controls controls;
+    for (const ControlSpec& spec : table) {
+        QWidget* widget = makeWidget(parent, spec);
+        widget->setObjectName(qs(spec.name));
+        if (auto* button = qobject_cast<SkinButton*>(widget))
+            button->place(spec.rect);
+        else
+            widget->setGeometry(platform::twipsRect(spec.rect));
+        if (!spec.spokenName.empty())
+            widget->setAccessibleName(qs(spec.spokenName));
+        widget->setAccessibleDescription(qs(spec.hover));
+        if (!spec.hover.empty() || !spec.tooltip.empty())
+            addHoverHelp(*widget, qs(spec.hover), butler, qs(spec.tooltip));
+        controls.m_widgets[spec.name] = widget;
+    }
+    return controls;
+}
+
+} // namespace nuvra::kit

@@ -1,0 +1,34 @@
+#include "platform/desktop/qt_clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace nuvra::platform {
+
+std::optional<std::string> QtClipboard::text() const
+{
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return std::nullopt;
+    return clipboard->text().toStdString();
+}
+
+bool QtClipboard::clear()
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->clear();
+    return true;
+}
+
+bool QtClipboard::setText(std::string_view text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return true;
+}
+
+} // namespace nuvra::platform
