@@ -3,7 +3,14 @@
 #include "frame/ui/wm.h"
 #include "platform/linux/ini_settings_backend.h"
 #include "platform/linux/xdg_autostart.h"
+#include "shell/toolbox_table.h"
+#include "shell/ui/menu_renderer.h"
+#include "shell/ui/toolbox_registry.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,6 +45,15 @@ private:
         std::optional<std::string> stored(const char* section, const char* key) const
         {
             return store().read("Nuvra", section, key);
+        }
+        QWidget* surface() const { return calculator->frame().findChild<QWidget*>("main_bg"); }
+        void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+        {
+            if (modifiers & Qt::ControlModifier)
+                QTest::keyPress(surface(), Qt::Key_Control);
+            if (modifiers & Qt::ShiftModifier)
+                QTest::keyPress(surface(), Qt::Key_Shift);
+            QTest::keyClick(surface(), key, modifiers);
         }
         void type(const QString& text)
         {
@@ -190,6 +206,159 @@ private slots:
         QTest::keyPress(surface, Qt::Key_Shift);
         QTest::keyClick(surface, Qt::Key_M, Qt::ShiftModifier);
         QVERIFY(run.calculator->menu().isChecked("mnumodechange_RPN"));
+    }
+
+    // Every row of the toolbox table against what the program shows: the menu item with its
+    // caption and shortcut label, the shortcut key with its popup, and the registered window.
+    void toolboxTableAgreesWithTheProgram()
+    {
+        Run run;
+        run.preset("Settings", "Splash", "0");
+        QVERIFY(run.calculator->start({}));
+        shell::ui::MenuRenderer renderer(run.calculator->menu(), [](std::string_view) {});
+        std::unique_ptr<QMenu> menu(renderer.build(shell::MenuPopup::System));
+        QStringList actions;
+        for (QAction* action : menu->findChildren<QAction*>())
+            actions << action->text();
+
+        for (const shell::ToolboxSpec& spec : shell::kToolboxSpecs) {
+            const QString item = QString::fromUtf8(spec.item.data(), spec.item.size());
+            const shell::MenuItem* entry = run.calculator->menu().item(spec.item);
+            QVERIFY2(entry, qPrintable(item));
+            QCOMPARE(QString::fromStdString(std::string(entry->shortcut)),
+                     QString::fromUtf8(spec.shortcut.data(), spec.shortcut.size()));
+            if (!spec.shortcut.empty()) {
+                const QString shown = QString::fromStdString(entry->caption) + '\t' +
+                                      QString::fromUtf8(spec.shortcut.data(), spec.shortcut.size());
+                QVERIFY2(actions.contains(shown), qPrintable(shown));
+            }
+            if (spec.letter != 0) {
+                run.key(Qt::Key(spec.letter), Qt::ControlModifier);
+                QVERIFY2(run.calculator->menu().isChecked(spec.item), qPrintable(item));
+                QVERIFY(run.calculator->isToolboxLoaded(spec.toolbox));
+                QWidget* popup = nullptr;
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    if (window->objectName() == "pop" && window->isVisible())
+                        popup = window;
+                }
+                QVERIFY2(popup, qPrintable(item));
+                QCOMPARE(popup->findChild<QLabel*>("Label")->text(),
+                         QString::fromUtf8(spec.popupName.data(), spec.popupName.size()));
+                run.key(Qt::Key(spec.letter), Qt::ControlModifier);
+                QVERIFY2(!run.calculator->menu().isChecked(spec.item), qPrintable(item));
+            }
+            shell::ui::ToolboxRegistry& registry = run.calculator->toolboxes();
+            if (registry.hasFactory(spec.toolbox)) {
+                registry.show(spec.toolbox, false);
+                const shell::ui::ToolboxWindow* window = registry.window(spec.toolbox);
+                QCOMPARE(window->objectName(),
+                         QString::fromUtf8(spec.window.data(), spec.window.size()));
+                QCOMPARE(window->windowTitle(),
+                         QString::fromUtf8(spec.caption.data(), spec.caption.size()));
+                QCOMPARE(window->width(), spec.widthTwips / 15);
+            }
+        }
+        QVERIFY(run.calculator->toolboxes().hasFactory(shell::Toolbox::Butler));
+    }
+
+    void f1ShowsTheButlerBesideTheFrameAndItsCloseHidesIt()
+    {
+        Run run;
+        run.preset("Settings", "Splash", "0");
+        run.preset("Position", "Left", "3000");
+        run.preset("Position", "Top", "1500");
+        QVERIFY(run.calculator->start({}));
+        run.key(Qt::Key_F1);
+        QVERIFY(run.calculator->menu().isChecked("mnuex"));
+        shell::ui::ToolboxWindow* butler = run.calculator->toolboxes().window(shell::Toolbox::Butler);
+        QVERIFY(butler && butler->isVisible());
+        QCOMPARE(butler->pos(), QPoint((3000 + 3080) / 15, 1500 / 15));
+
+        butler->move(300, 200);
+        QTest::mouseClick(butler->findChild<QWidget*>("but"), Qt::LeftButton);
+        QVERIFY(!run.calculator->menu().isChecked("mnuex"));
+        QVERIFY(!butler->isVisible());
+        QVERIFY(run.calculator->isToolboxLoaded(shell::Toolbox::Butler));
+
+        run.key(Qt::Key_F1);
+        QCOMPARE(run.calculator->toolboxes().window(shell::Toolbox::Butler), butler);
+        QVERIFY(butler->isVisible());
+        QCOMPARE(butler->pos(), QPoint(300, 200));
+    }
+
+    // The pointer over every control with a help text, in the main window, the frame and the
+    // Butler bar itself: the bar's label shows that text.
+    void hoverHelpReachesTheButlerLabel_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        for (int digit = 0; digit <= 9; ++digit)
+            QTest::addRow("cmd%d", digit) << QString("cmd%1").arg(digit)
+                                          << QString("The Number / Digit %1.").arg(digit);
+        QTest::newRow("cmdADD") << "cmdADD" << "Add the values.";
+        QTest::newRow("cmdSubtract") << "cmdSubtract" << "Subtract the values.";
+        QTest::newRow("cmdMULTIPLY") << "cmdMULTIPLY" << "Multiply the values.";
+        QTest::newRow("cmdDIVIDE") << "cmdDIVIDE" << "Divide the values.";
+        QTest::newRow("cmdEQUALS") << "cmdEQUALS" << "Solve and display the value";
+        QTest::newRow("cmdCancel") << "cmdCancel" << "Cancel the operation.";
+        QTest::newRow("cmdBK") << "cmdBK" << "Backspace. Erase the last digit on the display.";
+        QTest::newRow("lblnumber") << "lblnumber" << "The results / answers will be displayed here.";
+        QTest::newRow("cmdmnu") << "cmdmnu" << "Displays the Settings Panel.";
+        QTest::newRow("main_bg") << "main_bg"
+                                 << "Welcome to Nuvra. Hover over buttons to know what they do. "
+                                    "Hope you enjoy.";
+        QTest::newRow("wb_btn") << "wb_btn" << "Exit / Close the application (Nuvra)";
+        QTest::newRow("wb_min") << "wb_min" << "Minimize Nuvra to the tray.";
+        QTest::newRow("wm_menu") << "wm_menu" << "Toggle various controls through the Menu.";
+        QTest::newRow("butler_wm_bar") << "wm_bar"
+                                       << "Butler displays the function of each element you hover over.";
+        QTest::newRow("butler_main") << "main"
+                                     << "Butler displays the function of each element you hover over.";
+    }
+    void hoverHelpReachesTheButlerLabel()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        Run run;
+        run.preset("Settings", "Splash", "0");
+        QVERIFY(run.calculator->start({}));
+        run.key(Qt::Key_F1);
+        QWidget* butler = run.calculator->toolboxes().window(shell::Toolbox::Butler);
+        QWidget* target = run.calculator->frame().findChild<QWidget*>(control);
+        if (!target)
+            target = butler->findChild<QWidget*>(control);
+        QVERIFY(target);
+        QVERIFY(QTest::qWaitForWindowExposed(target->window()));
+        // On the keypad surface, a point between the keys.
+        const QPoint point = control == "main_bg" ? QPoint(38, 127) : target->rect().center();
+        QTest::mouseMove(target, point);
+        QTRY_COMPARE(butler->findChild<QLabel*>("o")->text(), text);
+    }
+
+    void rpnStackControlsHelpTooReachTheButlerLabel()
+    {
+        Run run;
+        run.preset("Settings", "Splash", "0");
+        QVERIFY(run.calculator->start({}));
+        run.key(Qt::Key_M, Qt::ShiftModifier);
+        run.key(Qt::Key_F1);
+        // The bar opens over the stack panel; the user moves it away.
+        QWidget* butler = run.calculator->toolboxes().window(shell::Toolbox::Butler);
+        butler->move(butler->x(), butler->y() + 400);
+        auto* help = butler->findChild<QLabel*>("o");
+        const std::pair<const char*, const char*> controls[] = {
+            {"rpnh1", "Roll values from within the stack (Shift+Q)."},
+            {"rpnh2", "Swap the X (Display) value with the Y value. (Shift+A)"},
+            {"rpnh3", "Drop the X (Display) value and shift the stack down. (Shift+Z)"},
+            {"RPN_Toggle", "Toggle b/w Algebraic and RPN modes. (Shift+M)"},
+            {"RPN_Panel", "View the values in the stack."},
+        };
+        for (const auto& [name, text] : controls) {
+            QWidget* target = run.calculator->frame().findChild<QWidget*>(name);
+            QVERIFY2(target && target->isVisible(), name);
+            QTest::mouseMove(target, target->rect().center());
+            QTRY_COMPARE(help->text(), QString(text));
+        }
     }
 };
 

@@ -4,7 +4,9 @@
 #include "art/kit/skin_button.h"
 #include "platform/desktop/twips_geometry.h"
 
+#include <QEnterEvent>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,11 +31,22 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if ((event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) && m_butler) {
+        auto* widget = static_cast<QWidget*>(watched);
+        QPointF position;
+        if (event->type() == QEvent::Enter)
+            position = static_cast<QEnterEvent*>(event)->position();
+        else if (event->type() == QEvent::MouseMove)
+            position = static_cast<QMouseEvent*>(event)->position();
+        else
+            return false;
+        // Over a child the child speaks for itself; its moves may still reach the parent.
+        if (widget->childAt(position.toPoint()))
+            return false;
+        if (m_butler) {
             if (!m_text.isEmpty())
                 m_butler->ShowButlerText(m_text);
             if (!m_tooltip.isEmpty())
-                m_butler->ShowTooltip(*static_cast<QWidget*>(watched), m_tooltip);
+                m_butler->ShowTooltip(*widget, m_tooltip);
         }
         return false;
     }

@@ -23,6 +23,8 @@ using Pic = art::Picture;
 
 namespace {
 
+// Without a strip the window is only its title bar and the help line.
+constexpr int kHeightWithoutStripTwips = 790;
 constexpr std::string_view kBarText = "Butler displays the function of each element you hover over.";
 
 // The window: the title bar, the help panel abt with its label o, and below it the strip: the
@@ -164,6 +166,8 @@ void ButlerWindow::render()
     m_controls.widget("cont")->setVisible(view.continueShown);
     m_controls.widget("abt")->setVisible(view.helpPanelShown);
     m_help->setVisible(view.helpPanelShown);
+    const bool stripOpen = view.panel.has_value() || view.doneShown || view.errorShown;
+    setFixedHeight(twipsToPixels(stripOpen ? spec().heightTwips : kHeightWithoutStripTwips));
     update();
 }
 

@@ -6,6 +6,7 @@
 #include "frame/ui/wm.h"
 
 #include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QClipboard>
 #include <QListWidget>
@@ -262,6 +263,92 @@ private slots:
         QCOMPARE(choices.at(0).at(0).toString(), QString("0"));
         QTRY_VERIFY_WITH_TIMEOUT(!calculator.child("dlg")->isVisible(), 5000);
         QCOMPARE(calculator.wm.width(), 194);
+    }
+
+    // What a screen reader finds on every control of the main window and the frame: its role,
+    // what it is called, its help as the description, and a press action where it acts.
+    void accessibleControls_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        const int button = QAccessible::Button;
+        for (int digit = 0; digit <= 9; ++digit) {
+            QTest::addRow("cmd%d", digit) << QString("cmd%1").arg(digit) << button
+                                          << QString::number(digit)
+                                          << QString("The Number / Digit %1.").arg(digit);
+        }
+        const QString copyPaste = "Copy to clipboard or Paste from clipboard.";
+        QTest::newRow("cmdADD") << "cmdADD" << button << "+" << "Add the values.";
+        QTest::newRow("cmdSubtract") << "cmdSubtract" << button << "\u2212" << "Subtract the values.";
+        QTest::newRow("cmdMULTIPLY") << "cmdMULTIPLY" << button << "\u00d7" << "Multiply the values.";
+        QTest::newRow("cmdDIVIDE") << "cmdDIVIDE" << button << "\u00f7" << "Divide the values.";
+        QTest::newRow("cmdEQUALS") << "cmdEQUALS" << button << "=" << "Solve and display the value";
+        QTest::newRow("cmdCancel") << "cmdCancel" << button << "C" << "Cancel the operation.";
+        QTest::newRow("cmdBK") << "cmdBK" << button << "Backspace"
+                               << "Backspace. Erase the last digit on the display.";
+        QTest::newRow("cmdSIGN") << "cmdSIGN" << button << "Change sign" << "";
+        QTest::newRow("cmdDOT") << "cmdDOT" << button << "." << "";
+        QTest::newRow("cmdmnu") << "cmdmnu" << button << "Settings" << "Displays the Settings Panel.";
+        QTest::newRow("aotmstr") << "aotmstr" << int(QAccessible::CheckBox) << "Always on top" << "";
+        QTest::newRow("lblnumber") << "lblnumber" << int(QAccessible::StaticText) << "0"
+                                   << "The results / answers will be displayed here.";
+        QTest::newRow("copypaste_copy") << "copypaste_copy" << button << "Copy" << copyPaste;
+        QTest::newRow("copypaste_paste") << "copypaste_paste" << button << "Paste" << copyPaste;
+        QTest::newRow("copypaste_back") << "copypaste_back" << button << "Back" << copyPaste;
+        QTest::newRow("killfr_n") << "killfr_n" << button << "No" << "";
+        QTest::newRow("killfr_y") << "killfr_y" << button << "Yes" << "";
+        QTest::newRow("wm_menu") << "wm_menu" << button << "Menu"
+                                 << "Toggle various controls through the Menu.";
+        QTest::newRow("wb_min") << "wb_min" << button << "Minimize" << "Minimize Nuvra to the tray.";
+        QTest::newRow("wb_btn") << "wb_btn" << button << "Close"
+                                << "Exit / Close the application (Nuvra)";
+        QTest::newRow("RPN_Toggle") << "RPN_Toggle" << int(QAccessible::CheckBox) << "Stack panel"
+                                    << "Toggle b/w Algebraic and RPN modes. (Shift+M)";
+        QTest::newRow("rpnh1") << "rpnh1" << button << "Roll"
+                               << "Roll values from within the stack (Shift+Q).";
+        QTest::newRow("rpnh2") << "rpnh2" << button << "Swap"
+                               << "Swap the X (Display) value with the Y value. (Shift+A)";
+        QTest::newRow("rpnh3") << "rpnh3" << button << "Drop"
+                               << "Drop the X (Display) value and shift the stack down. (Shift+Z)";
+        QTest::newRow("RPNList_2") << "RPNList_2" << int(QAccessible::List) << ""
+                                   << "View the values in the stack.";
+    }
+    void accessibleControls()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        Calculator calculator;
+        QAccessibleInterface* accessible =
+            QAccessible::queryAccessibleInterface(calculator.child(control.toLatin1().constData()));
+        QVERIFY(accessible);
+        QCOMPARE(int(accessible->role()), role);
+        if (!name.isEmpty())
+            QCOMPARE(accessible->text(QAccessible::Name), name);
+        QCOMPARE(accessible->text(QAccessible::Description), description);
+        // Buttons are pressed, check boxes toggled; labels and lists do neither.
+        QAccessibleActionInterface* actions = accessible->actionInterface();
+        const QStringList names = actions ? actions->actionNames() : QStringList();
+        QCOMPARE(names.contains(QAccessibleActionInterface::pressAction()),
+                 role == QAccessible::Button);
+        QCOMPARE(names.contains(QAccessibleActionInterface::toggleAction()),
+                 role == QAccessible::CheckBox);
+    }
+
+    void keypadPressedThroughAssistiveTechnology()
+    {
+        Calculator calculator;
+        for (const char* key : {"cmd7", "cmdADD", "cmd2", "cmdEQUALS"}) {
+            QAccessibleInterface* accessible =
+                QAccessible::queryAccessibleInterface(calculator.child(key));
+            accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
+        QTRY_COMPARE(calculator.shown(), QString("9"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&calculator.wm)->text(QAccessible::Name),
+                 QString("Nuvra"));
     }
 
     void everyKeypadControlHasItsName()
