@@ -114,6 +114,9 @@ bool CalculatorApp::start(const std::vector<std::string>& arguments)
     if (mode == shell::StartMode::EndAtOnce)
         return false;
     buildFrame();
+    // What the first frame does not need waits until it is on the screen: the window icon, the
+    // hidden text fields and the system-wide keys.
+    QTimer::singleShot(0, this, &CalculatorApp::startDesktopServices);
     m_startupFocus.start();
     m_updateSchedule.start();
     switch (mode) {
@@ -138,7 +141,6 @@ bool CalculatorApp::start(const std::vector<std::string>& arguments)
 void CalculatorApp::buildFrame()
 {
     m_frame = std::make_unique<frame::ui::Wm>(m_session, m_panel, m_keys, m_butler);
-    m_tooltip = std::make_unique<shell::ui::TooltipWindow>();
     m_menuRenderer = std::make_unique<shell::ui::MenuRenderer>(
         m_menu, [this](std::string_view name) { menuItemChosen(name); });
 
@@ -154,18 +156,6 @@ void CalculatorApp::buildFrame()
         m_settings.ReadSetting(shell::kApplication, shell::kSettingsSection, "Mode State", "0"));
     m_commands->syncModeChecks();
 
-    m_tray = std::make_unique<shell::ui::NotifyIcon>();
-    m_tray->setIcon(art::applicationIcon());
-    m_tray->setToolTip(m_frame->windowTitle());
-    connect(m_tray.get(), &shell::ui::NotifyIcon::Activate, this, [this] {
-        m_commands->RestoreFromHide();
-        afterCommand();
-    });
-    connect(m_tray.get(), &shell::ui::NotifyIcon::ContextMenu, this, [this] {
-        m_tray->SetForeground(m_frame.get());
-        m_menuRenderer->popup(shell::MenuPopup::System, QCursor::pos());
-    });
-
     core::ui::Form1& form = m_frame->form1();
     connect(&form, &core::ui::Form1::windowCommand, this, &CalculatorApp::keyCommand);
     connect(&form, &core::ui::Form1::exitConfirmed, this, &CalculatorApp::SaveAndExit);
@@ -175,7 +165,7 @@ void CalculatorApp::buildFrame()
         m_commands->ReshowToolboxes();
     });
     connect(&m_butler, &kit::ButlerChannel::tooltipRequested, this,
-            [this](QWidget* control, const QString& text) { m_tooltip->ShowTooltip(*control, text); });
+            [this](QWidget* control, const QString& text) { tooltip().ShowTooltip(*control, text); });
     connect(&m_butler, &kit::ButlerChannel::tooltipHidden, this, &CalculatorApp::hideTooltip);
     connect(&form, &core::ui::Form1::settingsPanelRequested, this, [this] {
         hideTooltip();
@@ -200,6 +190,40 @@ void CalculatorApp::buildFrame()
     m_frame->applyPanelState();
     form.render();
 
+}
+
+shell::ui::TooltipWindow& CalculatorApp::tooltip()
+{
+    if (!m_tooltip)
+        m_tooltip = std::make_unique<shell::ui::TooltipWindow>();
+    return *m_tooltip;
+}
+
+shell::ui::NotifyIcon& CalculatorApp::tray()
+{
+    // Made when first needed: the icon shows only while the calculator is in the tray.
+    if (m_tray)
+        return *m_tray;
+    m_tray = std::make_unique<shell::ui::NotifyIcon>();
+    m_tray->setIcon(art::applicationIcon());
+    m_tray->setToolTip(m_frame->windowTitle());
+    connect(m_tray.get(), &shell::ui::NotifyIcon::Activate, this, [this] {
+        m_commands->RestoreFromHide();
+        afterCommand();
+    });
+    connect(m_tray.get(), &shell::ui::NotifyIcon::ContextMenu, this, [this] {
+        m_tray->SetForeground(m_frame.get());
+        m_menuRenderer->popup(shell::MenuPopup::System, QCursor::pos());
+    });
+    return *m_tray;
+}
+
+void CalculatorApp::startDesktopServices()
+{
+    if (m_hotkeys)
+        return;
+    m_frame->setWindowIcon(art::applicationIcon());
+    m_frame->form1().completeSetup();
     // Alt+R (identifier 1) and Ctrl+Shift+R (identifier 2), system-wide. A key that another
     // program holds is not registered, and nothing is said.
     m_hotkeys = std::make_unique<platform::X11GlobalHotkeys>();
@@ -275,12 +299,15 @@ void CalculatorApp::SaveAndExit()
     exit.framePosition = framePosition();
     exit.programFolder = m_programFolder.toStdString();
     shell::saveExitSettings(m_settings, m_startupList, m_menu, m_session, m_panel, exit);
-    m_hotkeys->RemoveHotKeys();
+    if (m_hotkeys)
+        m_hotkeys->RemoveHotKeys();
     m_toolboxes->unloadAll();
     if (m_popup)
         m_popup->close();
-    m_tooltip->hide();
-    m_tray->Hide();
+    if (m_tooltip)
+        m_tooltip->hide();
+    if (m_tray)
+        m_tray->Hide();
     m_frame->hide();
     QApplication::quit();
 }
@@ -298,7 +325,7 @@ void CalculatorApp::minimizeFrame()
     // Without a notification area the frame is minimised the ordinary way, so that it can
     // always be found again.
     if (shell::ui::NotifyIcon::available())
-        m_tray->MinimizeToTray(m_frame.get());
+        tray().MinimizeToTray(m_frame.get());
     else
         m_frame->showMinimized();
 }
@@ -308,7 +335,7 @@ void CalculatorApp::restoreFrame()
     m_inTray = false;
     if (!m_frame)
         return;
-    if (m_tray->Shown())
+    if (m_tray && m_tray->Shown())
         m_tray->Restore(true);
     m_frame->showNormal();
     m_frame->show();
@@ -348,7 +375,7 @@ void CalculatorApp::resetEverything() {}
 
 void CalculatorApp::showTrayBalloon(std::string_view title, std::string_view text)
 {
-    m_tray->BalloonShow(qs(title), qs(text), shell::ui::NotifyIcon::BalloonIcon::Information);
+    tray().BalloonShow(qs(title), qs(text), shell::ui::NotifyIcon::BalloonIcon::Information);
 }
 
 void CalculatorApp::showPopup(shell::PopupKind kind)

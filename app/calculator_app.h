@@ -110,6 +110,8 @@ private:
     void keyCommand(const core::KeyOutcome& outcome);
     void menuItemChosen(std::string_view itemName);
     void startDesktopServices();
+    shell::ui::NotifyIcon& tray();
+    shell::ui::TooltipWindow& tooltip();
     void CheckForUpdatesSchedule();
     void hotKeyPressed(int identifier);
 

@@ -32,6 +32,12 @@ inline QColor closeHot() { return {0xd0, 0x4a, 0x3c}; }
 inline QColor buttonHot() { return {0x3a, 0x40, 0x4b}; }
 inline QColor iconCell() { return {0x4a, 0x52, 0x5e}; }
 
+inline QColor withAlpha(QColor colour, int alpha)
+{
+    colour.setAlpha(alpha);
+    return colour;
+}
+
 // A colour as a style sheet writes it.
 inline QString css(const QColor& colour)
 {

@@ -35,12 +35,6 @@ QColor keyFace(KeyStyle style)
     return palette::digitKey();
 }
 
-QColor withAlpha(QColor colour, int alpha)
-{
-    colour.setAlpha(alpha);
-    return colour;
-}
-
 QPainterPath rounded(const QRectF& rect, qreal radius)
 {
     QPainterPath path;
@@ -164,8 +158,8 @@ void paintStrip(QPainter& painter, const QRectF& rect)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(rounded(rect, 5.0), withAlpha(palette::strip(), 245));
-    painter.setPen(QPen(withAlpha(palette::accent(), 140), 1.0));
+    painter.fillPath(rounded(rect, 5.0), palette::withAlpha(palette::strip(), 245));
+    painter.setPen(QPen(palette::withAlpha(palette::accent(), 140), 1.0));
     painter.drawPath(rounded(rect.adjusted(0.5, 0.5, -0.5, -0.5), 5.0));
     painter.restore();
 }
@@ -191,7 +185,7 @@ void paintStackCommand(QPainter& painter, const QRectF& rect, StackGlyph glyph, 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (lit)
-        painter.fillPath(rounded(rect, 4.0), withAlpha(palette::accent(), 70));
+        painter.fillPath(rounded(rect, 4.0), palette::withAlpha(palette::accent(), 70));
     const QPointF c = rect.center();
     const qreal r = std::min(rect.width(), rect.height()) * 0.3;
     painter.setPen(QPen(lit ? displayColour() : palette::glyph(), 1.4, Qt::SolidLine,
@@ -263,8 +257,8 @@ void paintPopup(QPainter& painter, const QRectF& rect, PopupPicture picture)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(rounded(rect.adjusted(1, 1, -1, -1), 14.0), withAlpha(palette::body(), 240));
-    painter.setPen(QPen(withAlpha(palette::accent(), 120), 1.2));
+    painter.fillPath(rounded(rect.adjusted(1, 1, -1, -1), 14.0), palette::withAlpha(palette::body(), 240));
+    painter.setPen(QPen(palette::withAlpha(palette::accent(), 120), 1.2));
     painter.drawPath(rounded(rect.adjusted(1.5, 1.5, -1.5, -1.5), 14.0));
     const QRectF top(rect.left(), rect.top() + rect.height() * 0.12, rect.width(),
                      rect.height() * 0.5);
@@ -325,6 +319,26 @@ void paintTooltip(QPainter& painter, const QRectF& rect)
     painter.restore();
 }
 
+namespace {
+
+KeyStyle keyStyleOf(Picture picture)
+{
+    switch (picture) {
+    case Picture::OperatorKey:
+        return KeyStyle::Operator;
+    case Picture::EqualsKey:
+        return KeyStyle::Equals;
+    case Picture::CancelKey:
+        return KeyStyle::Cancel;
+    case Picture::FunctionKey:
+        return KeyStyle::Function;
+    default:
+        return KeyStyle::Digit;
+    }
+}
+
+} // namespace
+
 void paintPicture(QPainter& painter, const QRectF& rect, Picture picture, const QString& text,
                   PictureState state)
 {
@@ -348,19 +362,11 @@ void paintPicture(QPainter& painter, const QRectF& rect, Picture picture, const 
         paintPin(painter, rect, state.checked || state.hot);
         return;
     case Picture::DigitKey:
-        paintKey(painter, rect, KeyStyle::Digit, text, state.down, state.hot);
-        return;
     case Picture::OperatorKey:
-        paintKey(painter, rect, KeyStyle::Operator, text, state.down, state.hot);
-        return;
     case Picture::EqualsKey:
-        paintKey(painter, rect, KeyStyle::Equals, text, state.down, state.hot);
-        return;
     case Picture::CancelKey:
-        paintKey(painter, rect, KeyStyle::Cancel, text, state.down, state.hot);
-        return;
     case Picture::FunctionKey:
-        paintKey(painter, rect, KeyStyle::Function, text, state.down, state.hot);
+        paintKey(painter, rect, keyStyleOf(picture), text, state.down, state.hot);
         return;
     case Picture::StackRoll:
         paintStackCommand(painter, rect, StackGlyph::Roll, state.checked);

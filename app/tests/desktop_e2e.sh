@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the built calculator on a virtual X display as a person would use it: types a sum,
-# copies the result and reads it back from the clipboard, switches to RPN with three values on
-# the stack, takes a screenshot of each mode, and leaves through the exit strip.
+# copies the result and reads it back from the clipboard, opens the Butler bar with F1 and reads
+# a key's help from it as a screen reader does (AT-SPI), switches to RPN with three values on
+# the stack, takes a screenshot of each, and leaves through the exit strip.
 #   desktop_e2e.sh NUVRA_PROGRAM [SCREENSHOT_FOLDER [SCALE]]
 set -u
 program=$1
@@ -30,6 +31,17 @@ expect() {
 
 finish() {
     [ -n "${calc:-}" ] && kill "$calc" 2>/dev/null
+    [ -n "${a11y_registry:-}" ] && kill "$a11y_registry" 2>/dev/null
+    # The launcher reaps its accessibility bus only when that bus ends first, then ends itself.
+    if [ -n "${a11y_launcher:-}" ]; then
+        kill $(cat /proc/"$a11y_launcher"/task/*/children 2>/dev/null) 2>/dev/null
+        for _ in $(seq 50); do
+            [ -z "$(cat /proc/"$a11y_launcher"/task/*/children 2>/dev/null)" ] && break
+            sleep 0.02
+        done
+        kill "$a11y_launcher" 2>/dev/null
+    fi
+    [ -n "${session_bus:-}" ] && kill "$session_bus" 2>/dev/null
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$work"
@@ -46,6 +58,30 @@ for _ in $(seq 100); do
 done
 export DISPLAY=:$(head -n1 "$work/display")
 
+# A private session bus and accessibility bus on this display only, so the windows can be read
+# as a screen reader reads them without touching the desktop the test was started from.
+unset NO_AT_BRIDGE AT_SPI_BUS_ADDRESS
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/session_bus
+dbus-daemon --config-file=/usr/share/dbus-1/session.conf --address="$DBUS_SESSION_BUS_ADDRESS" \
+    --nofork >"$work/session_bus.log" 2>&1 &
+session_bus=$!
+for _ in $(seq 100); do
+    [ -S "$work/session_bus" ] && break
+    sleep 0.02
+done
+/usr/libexec/at-spi-bus-launcher --launch-immediately --a11y=1 >"$work/a11y_bus.log" 2>&1 &
+a11y_launcher=$!
+# Asking only whether the name has an owner, so the bus does not start a launcher of its own.
+for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true && break
+    sleep 0.02
+done
+/usr/libexec/at-spi2-registryd >"$work/a11y_registry.log" 2>&1 &
+a11y_registry=$!
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+atspi_read() { /usr/bin/python3 "$(dirname "$0")/atspi_read.py" "$@"; }
+
 "$program" >"$work/nuvra.log" 2>&1 &
 calc=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Nuvra$' | head -n1)
@@ -61,7 +97,7 @@ screenshot() {
     [ -n "$shots" ] || return 0
     mkdir -p "$shots"
     sleep 0.3
-    import -window "$window" "$shots/$1.png"
+    import -window "${2:-$window}" "$shots/$1.png"
 }
 
 xdotool type --delay 40 '2+3*4='
@@ -69,6 +105,29 @@ xdotool key --delay 40 ctrl+c
 sleep 0.3
 expect "copied result" "20" "$(timeout 5 xclip -o -selection clipboard)"
 screenshot algebraic
+
+# F1 opens the Butler bar; with the pointer over the 7 key it says what the key does, and a
+# screen reader hears the same through the bar's help label.
+expect "display read by a screen reader" "20" \
+    "$(atspi_read --timeout 5 --role label --expect 20 Nuvra Nuvra 20)"
+xdotool key --delay 40 F1
+butler=$(timeout 5 xdotool search --sync --onlyvisible --name '^Butler \(Help\)$' | head -n1)
+expect "F1 opens the Butler bar" "yes" "$([ -n "$butler" ] && echo yes || echo no)"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+# The 7 key: the main window at 120/230 twips in the frame, the key at 90/855, 465 x 480.
+xdotool mousemove $((X + (120 + 90 + 232) * scale / 15)) $((Y + (230 + 855 + 240) * scale / 15))
+expect "hover help of the 7 key read from the Butler bar" "The Number / Digit 7." \
+    "$(atspi_read --timeout 5 --description 'What the pointer is over' --field name \
+        --expect 'The Number / Digit 7.' Nuvra 'Butler (Help)')"
+if [ -n "$shots" ] && [ -n "$butler" ]; then
+    # Below the frame, where the whole bar fits on the screen, once its cover has gone.
+    xdotool windowmove "$butler" "$X" $((Y + HEIGHT + 8 * scale))
+    sleep 1.5
+    screenshot butler "$butler"
+fi
+xdotool key --delay 40 F1
+xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+sleep 0.2
 
 # The system-wide restore key answers with its popup even while the calculator is shown.
 xdotool key --delay 40 ctrl+shift+r

@@ -119,6 +119,18 @@ SkinButton* Controls::button(std::string_view name) const
     return qobject_cast<SkinButton*>(widget(name));
 }
 
+void setTextStyle(QWidget& widget, const QColor& colour, qreal pointSize, bool bold)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget.setPalette(palette);
+    QFont font = widget.font();
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    widget.setFont(font);
+}
+
 void addHoverHelp(QWidget& widget, const QString& text, ButlerChannel& butler,
                   const QString& tooltip)
 {

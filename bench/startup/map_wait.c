@@ -1,9 +1,13 @@
 /* Starts a program on the current X display and measures how long its first top-level window
  * takes to be mapped, then its resident memory and its CPU use while it sits idle.
- *   nuvra_map_wait [--settle SECONDS] [--idle SECONDS] [--timeout SECONDS] PROGRAM [ARG...]
+ *   nuvra_map_wait [--settle SECONDS] [--idle SECONDS] [--timeout SECONDS]
+ *                  [--key KEYSYM --window TITLE] PROGRAM [ARG...]
  * --settle: seconds after the start at which the memory is read (default 3);
  * --idle: length of the idle window over which CPU time is measured (default 10);
- * --timeout: how long to wait for the window (default 30).
+ * --timeout: how long to wait for the window (default 30);
+ * --key and --window: one second after the start the key is pressed (XTest, into the window
+ *   that has the focus) and the time until a window with that title is mapped is measured too
+ *   (key_map_ms on the line).
  * Prints one line "map_ms=... rss_kb=... idle_s=... idle_cpu_ms=... idle_cpu_pct=..." and exits
  * 0; exits 1 when the program cannot start, ends early or shows no window in time. The
  * program's own standard output goes to standard error, so the line stands alone. */
@@ -11,6 +15,7 @@
 #define _GNU_SOURCE
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <poll.h>
@@ -119,7 +124,7 @@ static void stopChild(pid_t child)
 static int usage(void)
 {
     fprintf(stderr, "usage: nuvra_map_wait [--settle SECONDS] [--idle SECONDS] "
-                    "[--timeout SECONDS] PROGRAM [ARG...]\n");
+                    "[--timeout SECONDS] [--key KEYSYM --window TITLE] PROGRAM [ARG...]\n");
     return 2;
 }
 
@@ -133,16 +138,59 @@ static int readSeconds(const char* text, double* seconds)
     return 1;
 }
 
+/* Presses and releases the key, then waits for a top-level window of that title to be mapped;
+ * the seconds from the press to the map, or -1 after the timeout. */
+static double keyToWindow(Display* display, const char* keysymName, const char* title,
+                          double timeout)
+{
+    const Window root = DefaultRootWindow(display);
+    const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(keysymName));
+    if (code == 0)
+        return -1;
+    struct timespec pressed;
+    clock_gettime(CLOCK_MONOTONIC, &pressed);
+    XTestFakeKeyEvent(display, code, True, CurrentTime);
+    XTestFakeKeyEvent(display, code, False, CurrentTime);
+    XFlush(display);
+    while (secondsSince(&pressed) < timeout) {
+        if (XPending(display) == 0) {
+            struct pollfd ready = {ConnectionNumber(display), POLLIN, 0};
+            poll(&ready, 1, 100);
+            continue;
+        }
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != MapNotify || event.xmap.event != root)
+            continue;
+        char* name = NULL;
+        const int matches = XFetchName(display, event.xmap.window, &name) && name != NULL &&
+                            strcmp(name, title) == 0;
+        if (name != NULL)
+            XFree(name);
+        if (matches)
+            return secondsSince(&pressed);
+    }
+    return -1;
+}
+
 int main(int argc, char** argv)
 {
     double settle = 3;
     double idle = 10;
     double timeout = 30;
+    const char* key = NULL;
+    const char* keyWindow = NULL;
     int first = 1;
     while (first < argc && strncmp(argv[first], "--", 2) == 0) {
         if (strcmp(argv[first], "--") == 0) {
             ++first;
             break;
+        }
+        if ((strcmp(argv[first], "--key") == 0 || strcmp(argv[first], "--window") == 0) &&
+            first + 1 < argc) {
+            *(strcmp(argv[first], "--key") == 0 ? &key : &keyWindow) = argv[first + 1];
+            first += 2;
+            continue;
         }
         double* option = strcmp(argv[first], "--settle") == 0    ? &settle
                          : strcmp(argv[first], "--idle") == 0    ? &idle
@@ -152,7 +200,7 @@ int main(int argc, char** argv)
             return usage();
         first += 2;
     }
-    if (first >= argc)
+    if (first >= argc || (key == NULL) != (keyWindow == NULL))
         return usage();
 
     Display* display = XOpenDisplay(NULL);
@@ -237,6 +285,17 @@ int main(int argc, char** argv)
                 mapSeconds = at;
         }
     }
+    double keyMapSeconds = -1;
+    if (key != NULL) {
+        sleepUntil(&start, 1.0);
+        keyMapSeconds = keyToWindow(display, key, keyWindow, timeout);
+        if (keyMapSeconds < 0) {
+            fprintf(stderr, "nuvra_map_wait: no window \"%s\" after %s\n", keyWindow, key);
+            stopChild(child);
+            XCloseDisplay(display);
+            return 1;
+        }
+    }
     XCloseDisplay(display);
 
     sleepUntil(&start, settle);
@@ -258,7 +317,10 @@ int main(int argc, char** argv)
     const double ticksPerSecond = (double)sysconf(_SC_CLK_TCK);
     const double cpuMs = (double)(after - before) * 1000.0 / ticksPerSecond;
     const double cpuPercent = idleSeconds > 0 ? cpuMs / 10.0 / idleSeconds : 0.0;
-    printf("map_ms=%.1f rss_kb=%ld idle_s=%.1f idle_cpu_ms=%.0f idle_cpu_pct=%.2f\n",
+    printf("map_ms=%.1f rss_kb=%ld idle_s=%.1f idle_cpu_ms=%.0f idle_cpu_pct=%.2f",
            mapSeconds * 1000.0, rss, idleSeconds, cpuMs, cpuPercent);
+    if (key != NULL)
+        printf(" key_map_ms=%.1f", keyMapSeconds * 1000.0);
+    printf("\n");
     return 0;
 }

@@ -199,22 +199,6 @@ Form1::Form1(Session& session, KeypadInput& keys, ButlerChannel& butler, QWidget
     m_surface->setAccessibleDescription(kit::qs(kWelcomeText));
     kit::addHoverHelp(*m_surface, kit::qs(kWelcomeText), m_butler);
 
-    m_entryText = new QLineEdit(this);
-    m_entryText->setObjectName("txtnumber");
-    m_entryText->setReadOnly(true);
-    m_entryText->hide();
-    m_typingBox = new QLineEdit(this);
-    m_typingBox->setObjectName("txtUSR");
-    m_typingBox->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_typingBox));
-    m_typingBox->setGeometry(twipsRect(150, 120, 1200, 250));
-    m_typingBox->hide();
-    connect(m_typingBox, &QLineEdit::textEdited, this, [this](const QString& text) {
-        m_session.display.setTypingBox(text.toStdString());
-        render();
-    });
-    connect(m_typingBox, &QLineEdit::editingFinished, this, [this] { m_typingBox->hide(); });
-
     m_display = new DisplayLabel(this);
     m_display->setGeometry(twipsRect(90, 90, 2505, 690));
     m_display->setAccessibleDescription(kit::qs(kDisplayText));
@@ -236,8 +220,7 @@ Form1::Form1(Session& session, KeypadInput& keys, ButlerChannel& butler, QWidget
     m_rpnMarker = new QLabel("RPN", this);
     m_rpnMarker->setObjectName("RPN_ToggleEx");
     m_rpnMarker->setGeometry(twipsRect(660, 140, 500, 200));
-    m_rpnMarker->setStyleSheet(QString("color: %1; font-size: 7pt; font-weight: bold;")
-                                   .arg(art::palette::css(art::palette::accent())));
+    kit::setTextStyle(*m_rpnMarker, art::palette::accent(), 7, true);
     m_rpnMarker->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     const kit::Controls corner = kit::buildControls(*this, kCornerButtons, m_butler);
@@ -322,8 +305,7 @@ void Form1::buildStrips()
     const kit::Controls choices = kit::buildControls(*m_exitStrip, kExitStripItems, m_butler);
     auto* question = choices.as<QLabel>("killfr_q");
     question->setAlignment(Qt::AlignCenter);
-    question->setStyleSheet(QString("color: %1; font-size: 11pt; font-weight: bold;")
-                                .arg(art::palette::css(art::palette::text())));
+    kit::setTextStyle(*question, art::palette::text(), 11, true);
     for (const bool yes : {false, true}) {
         kit::SkinButton* choice = choices.button(yes ? "killfr_y" : "killfr_n");
         connect(choice, &kit::SkinButton::hovered, this, [this, yes] { moveExitUnderline(yes); });
@@ -337,6 +319,28 @@ void Form1::buildStrips()
     m_exitStrip->hide();
 }
 
+void Form1::completeSetup()
+{
+    if (m_entryText)
+        return;
+    m_entryText = new QLineEdit(this);
+    m_entryText->setObjectName("txtnumber");
+    m_entryText->setReadOnly(true);
+    m_entryText->hide();
+    m_typingBox = new QLineEdit(this);
+    m_typingBox->setObjectName("txtUSR");
+    m_typingBox->setValidator(
+        new QRegularExpressionValidator(QRegularExpression("[0-9]*"), m_typingBox));
+    m_typingBox->setGeometry(twipsRect(150, 120, 1200, 250));
+    m_typingBox->hide();
+    connect(m_typingBox, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_session.display.setTypingBox(text.toStdString());
+        render();
+    });
+    connect(m_typingBox, &QLineEdit::editingFinished, this, [this] { m_typingBox->hide(); });
+    render();
+}
+
 void Form1::FocusKeypad()
 {
     m_surface->setFocus(Qt::OtherFocusReason);
@@ -344,6 +348,7 @@ void Form1::FocusKeypad()
 
 void Form1::Setfocus_End()
 {
+    completeSetup();
     m_typingBox->show();
     m_typingBox->setFocus(Qt::OtherFocusReason);
     m_typingBox->end(false);
@@ -543,9 +548,11 @@ void Form1::render()
     m_display->show(QString::fromStdString(display.shown()),
                     QColor(colour.red, colour.green, colour.blue), display.font().points,
                     display.font().topTwips);
-    m_entryText->setText(QString::fromStdString(display.entry()));
-    if (!m_typingBox->hasFocus())
-        m_typingBox->setText(QString::fromStdString(display.typingBox()));
+    if (m_entryText) {
+        m_entryText->setText(QString::fromStdString(display.entry()));
+        if (!m_typingBox->hasFocus())
+            m_typingBox->setText(QString::fromStdString(display.typingBox()));
+    }
     const std::optional<KeypadButton> pressed = m_keys.pressedButton();
     const bool rpn = m_session.engine.rpnMode;
     for (std::size_t i = 0; i < m_keyWidgets.size(); ++i) {

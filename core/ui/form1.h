@@ -34,6 +34,9 @@ public:
 
     Form1(Session& session, KeypadInput& keys, ButlerChannel& butler, QWidget* parent);
 
+    // The hidden text fields (the entry text and the typing box), made once the window is on the
+    // screen; a second call does nothing.
+    void completeSetup();
     // Keyboard focus to the keypad surface, so that the keyboard map keeps working.
     void FocusKeypad();
     // Focus to the typing box with the caret after its last character.

@@ -57,8 +57,10 @@ StackPanelWidget::StackPanelWidget(core::Session& session, RpnPanel& panel, KeyM
     m_highlight = new QWidget(this);
     m_highlight->setObjectName("RPN_box_hlght");
     m_highlight->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_highlight->setStyleSheet(QString("background: %1; border-radius: 1px;")
-                                   .arg(art::palette::css(art::palette::accent())));
+    QPalette accent = m_highlight->palette();
+    accent.setColor(QPalette::Window, art::palette::accent());
+    m_highlight->setPalette(accent);
+    m_highlight->setAutoFillBackground(true);
     m_highlight->setGeometry(twipsRect(kHighlightRestLeftTwips, 450, 150, 30));
 
     const kit::Controls commands = kit::buildControls(*this, kCommands, m_butler);
@@ -81,9 +83,11 @@ StackPanelWidget::StackPanelWidget(core::Session& session, RpnPanel& panel, KeyM
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
     m_list->setAccessibleDescription(kit::qs(kPanelText));
     kit::addHoverHelp(*m_list, kit::qs(kPanelText), m_butler);
-    m_list->setStyleSheet(QString("QListWidget { background: transparent; color: %1; }"
-                          "QListWidget::item { padding: 1px 4px; }")
-                              .arg(art::palette::css(art::palette::text())));
+    QPalette rows = m_list->palette();
+    rows.setColor(QPalette::Base, Qt::transparent);
+    m_list->setPalette(rows);
+    kit::setTextStyle(*m_list, art::palette::text(), m_list->font().pointSizeF());
+    m_list->setSpacing(1);
     m_list->setMouseTracking(true);
     m_list->viewport()->setMouseTracking(true);
 
@@ -95,8 +99,7 @@ StackPanelWidget::StackPanelWidget(core::Session& session, RpnPanel& panel, KeyM
     emptyLabel->setObjectName("RPN_Emp_lbl");
     emptyLabel->setAlignment(Qt::AlignCenter);
     emptyLabel->setGeometry(0, 0, m_empty->width(), twipsToPixels(900));
-    emptyLabel->setStyleSheet(QString("color: %1; font-size: 8pt; font-weight: bold;")
-                                  .arg(art::palette::css(art::palette::faintText())));
+    kit::setTextStyle(*emptyLabel, art::palette::faintText(), 8, true);
 
     refresh();
 }

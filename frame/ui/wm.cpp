@@ -49,7 +49,6 @@ Wm::Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, kit::ButlerChannel
 {
     setObjectName("wm");
     setWindowTitle("Nuvra");
-    setWindowIcon(art::applicationIcon());
     // Fully opaque except where the skin leaves the rounded corners see-through.
     platform::MakeTransparent(*this, true, false, 255);
     setMouseTracking(true);
@@ -100,7 +99,9 @@ Wm::Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, kit::ButlerChannel
     });
     connect(m_form1, &core::ui::Form1::exitCancelled, this, [this] { show(); });
 
-    buildGearDialog();
+    m_gearTimer.setTimerType(Qt::PreciseTimer);
+    m_gearTimer.setInterval(1);
+    connect(&m_gearTimer, &QTimer::timeout, this, &Wm::gearStep);
     applyPanelState();
 }
 
@@ -172,16 +173,15 @@ void Wm::buildGearDialog()
     m_gearSecondPage->hide();
     m_gearDialog->hide();
     m_gearDialog->lower();
-
-    m_gearTimer.setTimerType(Qt::PreciseTimer);
-    m_gearTimer.setInterval(1);
-    connect(&m_gearTimer, &QTimer::timeout, this, &Wm::gearStep);
 }
 
 void Wm::offerGearDialog(std::string_view storedChoice)
 {
     if (!gearDialogOffered(storedChoice))
         return;
+    // Built only when it is offered.
+    if (!m_gearDialog)
+        buildGearDialog();
     m_gear.open();
     m_gearDialog->show();
     m_gearDialog->lower();

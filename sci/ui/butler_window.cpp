@@ -25,6 +25,7 @@ namespace {
 
 // Without a strip the window is only its title bar and the help line.
 constexpr int kHeightWithoutStripTwips = 790;
+constexpr std::string_view kHelpDescription = "What the pointer is over";
 constexpr std::string_view kBarText = "Butler displays the function of each element you hover over.";
 
 // The window: the title bar, the help panel abt with its label o, and below it the strip: the
@@ -48,7 +49,7 @@ constexpr std::array<kit::ControlSpec, 19> kControls{{
     {"perText", ControlKind::Label, {150, 790, 2700, 540}, "", "", "", "", Pic::None},
     {"TAXFRText", ControlKind::Label, {150, 790, 2700, 540}, "", "", "", "", Pic::None},
     {"prompt", ControlKind::Label, {2880, 880, 450, 360}, "", "", "", "", Pic::None},
-    {"o", ControlKind::Label, {150, 290, 4800, 450}, "", "Help", "", "", Pic::None},
+    {"o", ControlKind::Label, {150, 290, 4800, 450}, "", "", "", "", Pic::None},
     {"cvr", ControlKind::Panel, {0, 0, 5100, 1410}, "", "", "", "", Pic::None},
 }};
 
@@ -83,6 +84,8 @@ ButlerWindow::ButlerWindow(core::Session& session, ScienceState& science,
     const QString textColour = css(art::palette::text());
     m_help = m_controls.as<QLabel>("o");
     m_help->setWordWrap(true);
+    // A listener hears the help itself; the description says what the line is.
+    m_help->setAccessibleDescription(qs(kHelpDescription));
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_help->setStyleSheet(QString("color: %1; font-size: 9pt;").arg(textColour));
     m_help->setText(butler.lastText().isEmpty() ? qs(kWelcomeText) : butler.lastText());
@@ -210,7 +213,6 @@ void ButlerWindow::FocusOperandEntry()
     m_entry->setFocus(Qt::OtherFocusReason);
     if (!m_science.operandStrip.view().entrySelected)
         m_entry->end(false);
-    m_help->move(m_help->x(), twipsToPixels(30));
 }
 
 void ButlerWindow::typeIntoEntry(QKeyEvent& event)

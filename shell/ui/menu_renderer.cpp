@@ -1,5 +1,7 @@
 #include "shell/ui/menu_renderer.h"
 
+#include "art/palette.h"
+
 #include <QAction>
 #include <QMenu>
 
@@ -17,10 +19,15 @@ QMenu* MenuRenderer::build(MenuPopup which) const
     const MenuItem& root = m_model.popup(which);
     auto* menu = new QMenu(QString::fromStdString(root.caption));
     menu->setObjectName(QString::fromUtf8(root.name.data(), static_cast<qsizetype>(root.name.size())));
-    menu->setStyleSheet("QMenu { background: #252931; color: #e8ecf1; border: 1px solid #3a404b; }"
-                        "QMenu::item:selected { background: #3b4759; }"
-                        "QMenu::item:disabled { color: #6c7582; }"
-                        "QMenu::separator { height: 1px; background: #3a404b; margin: 3px 6px; }");
+    using art::palette::css;
+    menu->setStyleSheet(
+        QString("QMenu { background: %1; color: %2; border: 1px solid %3; }"
+                "QMenu::item:selected { background: %4; }"
+                "QMenu::item:disabled { color: %5; }"
+                "QMenu::separator { height: 1px; background: %3; margin: 3px 6px; }")
+            .arg(css(art::palette::panel()), css(art::palette::text()),
+                 css(art::palette::buttonHot()), css(art::palette::operatorKey()),
+                 css(art::palette::faintText())));
     std::vector<QMenu*> levels{menu};
     m_model.forEachItem(which, [&](const MenuItem& item, int depth) {
         levels.resize(static_cast<std::size_t>(depth));

@@ -1,5 +1,7 @@
 #include "shell/ui/popup_window.h"
 
+#include "art/palette.h"
+
 #include "platform/twips.h"
 
 #include <QCloseEvent>
@@ -55,12 +57,14 @@ PopupWindow::PopupWindow(const QString& kind, const QString& toolboxName, const 
     alpha->setObjectName("alpha");
     alpha->setAlignment(Qt::AlignCenter);
     alpha->setGeometry(0, height() / 8, width(), height() / 2);
-    alpha->setStyleSheet("color: #4fa8f0; font-size: 40pt; font-weight: bold;");
+    alpha->setStyleSheet(QString("color: %1; font-size: 40pt; font-weight: bold;")
+                             .arg(art::palette::css(art::palette::accent())));
     auto* label = new QLabel(toolboxName, this);
     label->setObjectName("Label");
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(0, height() * 5 / 8, width(), height() / 4);
-    label->setStyleSheet("color: #e8ecf1; font-size: 10pt; font-weight: bold;");
+    label->setStyleSheet(QString("color: %1; font-size: 10pt; font-weight: bold;")
+                             .arg(art::palette::css(art::palette::text())));
     const bool shortcut = m_picture == art::PopupPicture::Shortcut;
     alpha->setVisible(shortcut);
     label->setVisible(shortcut);

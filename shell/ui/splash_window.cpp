@@ -1,5 +1,7 @@
 #include "shell/ui/splash_window.h"
 
+#include "art/palette.h"
+
 #include "art/skin.h"
 #include "platform/twips.h"
 
@@ -90,7 +92,8 @@ void SplashWindow::paintEvent(QPaintEvent*)
     painter.drawEllipse(disc.adjusted(-side * 0.12, -side * 0.12, side * 0.12, side * 0.12));
     for (int i = 0; i < 3; ++i) {
         const qreal inset = side * (0.05 + i * 0.14);
-        painter.setPen(QPen(QColor(79, 168, 240, 255 - i * 60), side * 0.07, Qt::SolidLine,
+        painter.setPen(QPen(art::palette::withAlpha(art::palette::accent(), 255 - i * 60), side * 0.07,
+                            Qt::SolidLine,
                             Qt::RoundCap));
         const int start = ((m_frame * (9 + i * 5)) % 360) * 16;
         painter.drawArc(disc.adjusted(inset, inset, -inset, -inset), start, 250 * 16);
@@ -99,7 +102,7 @@ void SplashWindow::paintEvent(QPaintEvent*)
     font.setPixelSize(static_cast<int>(height() * 0.09));
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(QColor(0xe8, 0xec, 0xf1));
+    painter.setPen(art::palette::text());
     painter.drawText(QRectF(0, height() * 0.08, width(), height() * 0.14), Qt::AlignCenter, "Nuvra");
 }
 

@@ -13,6 +13,8 @@ ToolboxRegistry::~ToolboxRegistry()
 {
     for (auto& [toolbox, entry] : m_entries)
         delete entry.window;
+    for (const QPointer<ToolboxWindow>& window : m_unloaded)
+        delete window;
 }
 
 void ToolboxRegistry::add(Toolbox toolbox, Factory factory)
@@ -79,6 +81,8 @@ void ToolboxRegistry::unload(Toolbox toolbox)
         entry.window->hide();
         // The window may be unloading itself from its own close button.
         entry.window->deleteLater();
+        std::erase_if(m_unloaded, [](const QPointer<ToolboxWindow>& gone) { return gone.isNull(); });
+        m_unloaded.push_back(entry.window);
         entry.window = nullptr;
     }
     entry.loaded = false;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace nuvra::shell::ui {
 
@@ -64,6 +65,9 @@ private:
 
     std::function<FramePlace()> m_framePlace;
     std::map<Toolbox, Entry> m_entries;
+    // Unloaded windows waiting for their deferred deletion; whatever is left goes with the
+    // registry.
+    std::vector<QPointer<ToolboxWindow>> m_unloaded;
 };
 
 } // namespace nuvra::shell::ui

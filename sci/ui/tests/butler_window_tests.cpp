@@ -180,7 +180,8 @@ private slots:
         QTest::newRow("close") << "but" << int(QAccessible::Button) << "Close" << true;
         QTest::newRow("continue") << "cont" << int(QAccessible::Button) << "OK" << true;
         QTest::newRow("entry") << "txt" << int(QAccessible::EditableText) << "n" << false;
-        QTest::newRow("help") << "o" << int(QAccessible::StaticText) << "Help" << false;
+        QTest::newRow("help") << "o" << int(QAccessible::StaticText)
+                              << QString(sci::ui::ButlerWindow::kWelcomeText.data()) << false;
         QTest::newRow("waiting") << "await" << int(QAccessible::StaticText) << "Waiting for n"
                                  << false;
         QTest::newRow("invalid") << "err_notif" << int(QAccessible::StaticText) << "Not a number"
