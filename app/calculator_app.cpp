@@ -165,7 +165,9 @@ void CalculatorApp::buildFrame()
         m_commands->ReshowToolboxes();
     });
     connect(&m_butler, &kit::ButlerChannel::tooltipRequested, this,
-            [this](QWidget* control, const QString& text) { tooltip().ShowTooltip(*control, text); });
+            [this](QWidget* control, const QString& text) {
+                tooltip().ShowTooltip(*control, text);
+            });
     connect(&m_butler, &kit::ButlerChannel::tooltipHidden, this, &CalculatorApp::hideTooltip);
     connect(&form, &core::ui::Form1::settingsPanelRequested, this, [this] {
         hideTooltip();

@@ -12,7 +12,11 @@ using shell::Toolbox;
 void registerToolboxWindows(CalculatorApp& app)
 {
     shell::ui::ToolboxRegistry& toolboxes = app.toolboxes();
-    toolboxes.add(Toolbox::Butler, [&app] { return new sci::ui::ButlerWindow(app.session(), app.science(), app.butler(), [&app] { return app.menu().isChecked("mnuex"); }); });
+    const auto butlerChecked = [&app] { return app.menu().isChecked("mnuex"); };
+
+    toolboxes.add(Toolbox::Butler, [&app, butlerChecked] {
+        return new sci::ui::ButlerWindow(app.session(), app.science(), app.butler(), butlerChecked);
+    });
 }
 
 } // namespace nuvra::app

@@ -257,7 +257,8 @@ void paintPopup(QPainter& painter, const QRectF& rect, PopupPicture picture)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillPath(rounded(rect.adjusted(1, 1, -1, -1), 14.0), palette::withAlpha(palette::body(), 240));
+    painter.fillPath(rounded(rect.adjusted(1, 1, -1, -1), 14.0),
+                     palette::withAlpha(palette::body(), 240));
     painter.setPen(QPen(palette::withAlpha(palette::accent(), 120), 1.2));
     painter.drawPath(rounded(rect.adjusted(1.5, 1.5, -1.5, -1.5), 14.0));
     const QRectF top(rect.left(), rect.top() + rect.height() * 0.12, rect.width(),

@@ -24,7 +24,10 @@ public:
     }
     const QString& lastText() const { return m_last; }
 
-    void ShowTooltip(QWidget& control, const QString& text) { emit tooltipRequested(&control, text); }
+    void ShowTooltip(QWidget& control, const QString& text)
+    {
+        emit tooltipRequested(&control, text);
+    }
     void HideTooltip() { emit tooltipHidden(); }
 
 signals:

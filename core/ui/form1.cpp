@@ -40,25 +40,43 @@ constexpr std::string_view kCopyPasteText = "Copy to clipboard or Paste from cli
 // The keypad: five columns at 90, 600, 1110, 1620 and 2130 twips, rows at 855, 1395, 1935 and
 // 2475; backspace ends the first row, the sign key sits beside 0, equals spans two rows.
 constexpr std::array<ControlSpec, 19> kKeypad{{
-    {"cmd7", ControlKind::Button, {90, 855, 465, 480}, "7", "", "The Number / Digit 7.", "", Pic::DigitKey},
-    {"cmd8", ControlKind::Button, {600, 855, 465, 480}, "8", "", "The Number / Digit 8.", "", Pic::DigitKey},
-    {"cmd9", ControlKind::Button, {1110, 855, 465, 480}, "9", "", "The Number / Digit 9.", "", Pic::DigitKey},
-    {"cmdDIVIDE", ControlKind::Button, {1620, 855, 465, 480}, "\u00f7", "", "Divide the values.", "", Pic::OperatorKey},
-    {"cmdBK", ControlKind::Button, {2130, 855, 465, 480}, "\u232b", "Backspace", "Backspace. Erase the last digit on the display.", "", Pic::FunctionKey},
-    {"cmd4", ControlKind::Button, {90, 1395, 465, 480}, "4", "", "The Number / Digit 4.", "", Pic::DigitKey},
-    {"cmd5", ControlKind::Button, {600, 1395, 465, 480}, "5", "", "The Number / Digit 5.", "", Pic::DigitKey},
-    {"cmd6", ControlKind::Button, {1110, 1395, 465, 480}, "6", "", "The Number / Digit 6.", "", Pic::DigitKey},
-    {"cmdMULTIPLY", ControlKind::Button, {1620, 1395, 465, 480}, "\u00d7", "", "Multiply the values.", "", Pic::OperatorKey},
-    {"cmdCancel", ControlKind::Button, {2130, 1395, 465, 480}, "C", "", "Cancel the operation.", "", Pic::CancelKey},
-    {"cmd1", ControlKind::Button, {90, 1935, 465, 480}, "1", "", "The Number / Digit 1.", "", Pic::DigitKey},
-    {"cmd2", ControlKind::Button, {600, 1935, 465, 480}, "2", "", "The Number / Digit 2.", "", Pic::DigitKey},
-    {"cmd3", ControlKind::Button, {1110, 1935, 465, 480}, "3", "", "The Number / Digit 3.", "", Pic::DigitKey},
-    {"cmdSubtract", ControlKind::Button, {1620, 1935, 465, 480}, "\u2212", "", "Subtract the values.", "", Pic::OperatorKey},
-    {"cmdEQUALS", ControlKind::Button, {2130, 1935, 465, 1020}, "=", "", "Solve and display the value", "", Pic::EqualsKey},
-    {"cmd0", ControlKind::Button, {90, 2475, 465, 480}, "0", "", "The Number / Digit 0.", "", Pic::DigitKey},
-    {"cmdSIGN", ControlKind::Button, {600, 2475, 465, 480}, "\u00b1", "Change sign", "", "", Pic::FunctionKey},
+    {"cmd7", ControlKind::Button, {90, 855, 465, 480}, "7", "", "The Number / Digit 7.", "",
+     Pic::DigitKey},
+    {"cmd8", ControlKind::Button, {600, 855, 465, 480}, "8", "", "The Number / Digit 8.", "",
+     Pic::DigitKey},
+    {"cmd9", ControlKind::Button, {1110, 855, 465, 480}, "9", "", "The Number / Digit 9.", "",
+     Pic::DigitKey},
+    {"cmdDIVIDE", ControlKind::Button, {1620, 855, 465, 480}, "\u00f7", "", "Divide the values.",
+     "", Pic::OperatorKey},
+    {"cmdBK", ControlKind::Button, {2130, 855, 465, 480}, "\u232b", "Backspace",
+     "Backspace. Erase the last digit on the display.", "", Pic::FunctionKey},
+    {"cmd4", ControlKind::Button, {90, 1395, 465, 480}, "4", "", "The Number / Digit 4.", "",
+     Pic::DigitKey},
+    {"cmd5", ControlKind::Button, {600, 1395, 465, 480}, "5", "", "The Number / Digit 5.", "",
+     Pic::DigitKey},
+    {"cmd6", ControlKind::Button, {1110, 1395, 465, 480}, "6", "", "The Number / Digit 6.", "",
+     Pic::DigitKey},
+    {"cmdMULTIPLY", ControlKind::Button, {1620, 1395, 465, 480}, "\u00d7", "",
+     "Multiply the values.", "", Pic::OperatorKey},
+    {"cmdCancel", ControlKind::Button, {2130, 1395, 465, 480}, "C", "", "Cancel the operation.", "",
+     Pic::CancelKey},
+    {"cmd1", ControlKind::Button, {90, 1935, 465, 480}, "1", "", "The Number / Digit 1.", "",
+     Pic::DigitKey},
+    {"cmd2", ControlKind::Button, {600, 1935, 465, 480}, "2", "", "The Number / Digit 2.", "",
+     Pic::DigitKey},
+    {"cmd3", ControlKind::Button, {1110, 1935, 465, 480}, "3", "", "The Number / Digit 3.", "",
+     Pic::DigitKey},
+    {"cmdSubtract", ControlKind::Button, {1620, 1935, 465, 480}, "\u2212", "",
+     "Subtract the values.", "", Pic::OperatorKey},
+    {"cmdEQUALS", ControlKind::Button, {2130, 1935, 465, 1020}, "=", "",
+     "Solve and display the value", "", Pic::EqualsKey},
+    {"cmd0", ControlKind::Button, {90, 2475, 465, 480}, "0", "", "The Number / Digit 0.", "",
+     Pic::DigitKey},
+    {"cmdSIGN", ControlKind::Button, {600, 2475, 465, 480}, "\u00b1", "Change sign", "", "",
+     Pic::FunctionKey},
     {"cmdDOT", ControlKind::Button, {1110, 2475, 465, 480}, ".", "", "", "", Pic::DigitKey},
-    {"cmdADD", ControlKind::Button, {1620, 2475, 465, 480}, "+", "", "Add the values.", "", Pic::OperatorKey},
+    {"cmdADD", ControlKind::Button, {1620, 2475, 465, 480}, "+", "", "Add the values.", "",
+     Pic::OperatorKey},
 }};
 
 // The operation of each key of kKeypad, in the same order.
@@ -74,19 +92,24 @@ constexpr std::array<KeypadButton, 19> kKeypadButtons{
 
 // The settings gear and the always-on-top pin in the display's top-left corner.
 constexpr std::array<ControlSpec, 2> kCornerButtons{{
-    {"cmdmnu", ControlKind::Button, {150, 130, 210, 210}, "", "Settings", "Displays the Settings Panel.", "View Settings (Ctrl+Z)", Pic::Gear},
+    {"cmdmnu", ControlKind::Button, {150, 130, 210, 210}, "", "Settings",
+     "Displays the Settings Panel.", "View Settings (Ctrl+Z)", Pic::Gear},
     {"aotmstr", ControlKind::CheckBox, {390, 130, 210, 210}, "", "Always on top", "", "", Pic::Pin},
 }};
 
 // The copy/paste strip's choices; the underline goes under the one the pointer is over.
 constexpr std::array<ControlSpec, 3> kCopyPasteItems{{
-    {"copypaste_back", ControlKind::Button, {260, 60, 240, 330}, "\u2039", "Back", kCopyPasteText, "", Pic::StripItem},
-    {"copypaste_copy", ControlKind::Button, {630, 60, 860, 330}, "Copy", "", kCopyPasteText, "", Pic::StripItem},
-    {"copypaste_paste", ControlKind::Button, {1700, 60, 930, 330}, "Paste", "", kCopyPasteText, "", Pic::StripItem},
+    {"copypaste_back", ControlKind::Button, {260, 60, 240, 330}, "\u2039", "Back", kCopyPasteText,
+     "", Pic::StripItem},
+    {"copypaste_copy", ControlKind::Button, {630, 60, 860, 330}, "Copy", "", kCopyPasteText, "",
+     Pic::StripItem},
+    {"copypaste_paste", ControlKind::Button, {1700, 60, 930, 330}, "Paste", "", kCopyPasteText, "",
+     Pic::StripItem},
 }};
 
 constexpr std::array<ControlSpec, 3> kExitStripItems{{
-    {"killfr_q", ControlKind::Label, {0, 120, Form1::kWidthTwips, 330}, "Exit Nuvra?", "", "", "", Pic::None},
+    {"killfr_q", ControlKind::Label, {0, 120, Form1::kWidthTwips, 330}, "Exit Nuvra?", "", "", "",
+     Pic::None},
     {"killfr_n", ControlKind::Button, {370, 540, 948, 330}, "No", "", "", "", Pic::StripItem},
     {"killfr_y", ControlKind::Button, {1440, 540, 840, 330}, "Yes", "", "", "", Pic::StripItem},
 }};

@@ -31,9 +31,12 @@ using Pic = art::Picture;
 
 // The roll, swap and drop commands over the stack; the one under the pointer is lit.
 constexpr std::array<kit::ControlSpec, 3> kCommands{{
-    {"rpnh1", ControlKind::Button, {330, 90, 420, 330}, "", "Roll", "Roll values from within the stack (Shift+Q).", "", Pic::StackRoll},
-    {"rpnh2", ControlKind::Button, {840, 90, 420, 330}, "", "Swap", "Swap the X (Display) value with the Y value. (Shift+A)", "", Pic::StackSwap},
-    {"rpnh3", ControlKind::Button, {1350, 90, 420, 330}, "", "Drop", "Drop the X (Display) value and shift the stack down. (Shift+Z)", "", Pic::StackDrop},
+    {"rpnh1", ControlKind::Button, {330, 90, 420, 330}, "", "Roll",
+     "Roll values from within the stack (Shift+Q).", "", Pic::StackRoll},
+    {"rpnh2", ControlKind::Button, {840, 90, 420, 330}, "", "Swap",
+     "Swap the X (Display) value with the Y value. (Shift+A)", "", Pic::StackSwap},
+    {"rpnh3", ControlKind::Button, {1350, 90, 420, 330}, "", "Drop",
+     "Drop the X (Display) value and shift the stack down. (Shift+Z)", "", Pic::StackDrop},
 }};
 constexpr std::array<StackCommand, 3> kCommandOf{StackCommand::Roll, StackCommand::Swap,
                                                  StackCommand::Drop};

@@ -35,10 +35,14 @@ using Pic = art::Picture;
 
 // The title bar's buttons; the stack panel's toggle shows only in RPN mode.
 constexpr std::array<kit::ControlSpec, 4> kTitleButtons{{
-    {"wm_menu", ControlKind::Button, {90, 15, 240, 210}, "", "Menu", "Toggle various controls through the Menu.", "", Pic::MenuButton},
-    {"RPN_Toggle", ControlKind::CheckBox, {2040, 15, 240, 210}, "", "Stack panel", "Toggle b/w Algebraic and RPN modes. (Shift+M)", "", Pic::PanelToggle},
-    {"wb_min", ControlKind::Button, {2310, 15, 240, 210}, "", "Minimize", "Minimize Nuvra to the tray.", "", Pic::Minimise},
-    {"wb_btn", ControlKind::Button, {2580, 15, 240, 210}, "", "Close", "Exit / Close the application (Nuvra)", "", Pic::Close},
+    {"wm_menu", ControlKind::Button, {90, 15, 240, 210}, "", "Menu",
+     "Toggle various controls through the Menu.", "", Pic::MenuButton},
+    {"RPN_Toggle", ControlKind::CheckBox, {2040, 15, 240, 210}, "", "Stack panel",
+     "Toggle b/w Algebraic and RPN modes. (Shift+M)", "", Pic::PanelToggle},
+    {"wb_min", ControlKind::Button, {2310, 15, 240, 210}, "", "Minimize",
+     "Minimize Nuvra to the tray.", "", Pic::Minimise},
+    {"wb_btn", ControlKind::Button, {2580, 15, 240, 210}, "", "Close",
+     "Exit / Close the application (Nuvra)", "", Pic::Close},
 }};
 
 } // namespace
@@ -63,9 +67,13 @@ Wm::Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, kit::ButlerChannel
     });
     m_minimiseButton = buttons.button("wb_min");
     m_closeButton = buttons.button("wb_btn");
-    connect(m_minimiseButton, &kit::SkinButton::hovered, this, [this] { m_closeButton->setHot(false); });
-    connect(m_minimiseButton, &kit::SkinButton::clicked, this, [this] { emit minimiseRequested(); });
-    connect(m_closeButton, &kit::SkinButton::hovered, this, [this] { m_minimiseButton->setHot(false); });
+    // Over one of the two, the other goes back to its normal picture.
+    connect(m_minimiseButton, &kit::SkinButton::hovered, this,
+            [this] { m_closeButton->setHot(false); });
+    connect(m_minimiseButton, &kit::SkinButton::clicked, this,
+            [this] { emit minimiseRequested(); });
+    connect(m_closeButton, &kit::SkinButton::hovered, this,
+            [this] { m_minimiseButton->setHot(false); });
     connect(m_closeButton, &kit::SkinButton::clicked, this, [this] {
         m_form1->openExitStrip();
         m_form1->FocusKeypad();

@@ -26,7 +26,8 @@ namespace {
 // Without a strip the window is only its title bar and the help line.
 constexpr int kHeightWithoutStripTwips = 790;
 constexpr std::string_view kHelpDescription = "What the pointer is over";
-constexpr std::string_view kBarText = "Butler displays the function of each element you hover over.";
+constexpr std::string_view kBarText =
+    "Butler displays the function of each element you hover over.";
 
 // The window: the title bar, the help panel abt with its label o, and below it the strip: the
 // four mode panels (one shown), the entry field, the three indicators and the continue button.
@@ -39,9 +40,12 @@ constexpr std::array<kit::ControlSpec, 19> kControls{{
     {"per", ControlKind::Panel, {150, 790, 3150, 540}, "", "", "", "", Pic::None},
     {"TAXFR", ControlKind::Panel, {150, 790, 3150, 540}, "", "", "", "", Pic::None},
     {"txt", ControlKind::Field, {3360, 880, 780, 360}, "", "n", "", "", Pic::None},
-    {"await", ControlKind::Picture, {4200, 895, 330, 330}, "", "Waiting for n", "", "", Pic::Waiting},
-    {"err_notif", ControlKind::Picture, {4200, 895, 330, 330}, "", "Not a number", "", "", Pic::Invalid},
-    {"done", ControlKind::Picture, {4200, 895, 330, 330}, "", "Result delivered", "", "", Pic::Done},
+    {"await", ControlKind::Picture, {4200, 895, 330, 330}, "", "Waiting for n", "", "",
+     Pic::Waiting},
+    {"err_notif", ControlKind::Picture, {4200, 895, 330, 330}, "", "Not a number", "", "",
+     Pic::Invalid},
+    {"done", ControlKind::Picture, {4200, 895, 330, 330}, "", "Result delivered", "", "",
+     Pic::Done},
     {"cont", ControlKind::Button, {4590, 865, 390, 390}, "OK", "", "", "", Pic::TextButton},
     // The instruction texts and prompts of the four mode panels.
     {"raisexText", ControlKind::Label, {150, 790, 2700, 540}, "", "", "", "", Pic::None},
@@ -95,7 +99,8 @@ ButlerWindow::ButlerWindow(core::Session& session, ScienceState& science,
         auto* text = m_controls.as<QLabel>(mode.text);
         text->setWordWrap(true);
         text->setText(qs(operandModeTexts(mode.mode).instruction));
-        text->setStyleSheet(QString("color: %1; font-size: 8pt;").arg(css(art::palette::mutedText())));
+        text->setStyleSheet(
+            QString("color: %1; font-size: 8pt;").arg(css(art::palette::mutedText())));
         text->setAccessibleDescription(qs(operandModeTexts(mode.mode).instruction));
         // A press on the panel's picture puts the caret into the entry field.
         auto* clickLabel = new QLabel(m_controls.widget(mode.panel));

@@ -1,7 +1,6 @@
 #include "shell/ui/popup_window.h"
 
 #include "art/palette.h"
-
 #include "platform/twips.h"
 
 #include <QCloseEvent>

@@ -1,7 +1,6 @@
 #include "shell/ui/splash_window.h"
 
 #include "art/palette.h"
-
 #include "art/skin.h"
 #include "platform/twips.h"
 
@@ -92,9 +91,8 @@ void SplashWindow::paintEvent(QPaintEvent*)
     painter.drawEllipse(disc.adjusted(-side * 0.12, -side * 0.12, side * 0.12, side * 0.12));
     for (int i = 0; i < 3; ++i) {
         const qreal inset = side * (0.05 + i * 0.14);
-        painter.setPen(QPen(art::palette::withAlpha(art::palette::accent(), 255 - i * 60), side * 0.07,
-                            Qt::SolidLine,
-                            Qt::RoundCap));
+        painter.setPen(QPen(art::palette::withAlpha(art::palette::accent(), 255 - i * 60),
+                            side * 0.07, Qt::SolidLine, Qt::RoundCap));
         const int start = ((m_frame * (9 + i * 5)) % 360) * 16;
         painter.drawArc(disc.adjusted(inset, inset, -inset, -inset), start, 250 * 16);
     }

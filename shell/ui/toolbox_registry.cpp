@@ -81,7 +81,8 @@ void ToolboxRegistry::unload(Toolbox toolbox)
         entry.window->hide();
         // The window may be unloading itself from its own close button.
         entry.window->deleteLater();
-        std::erase_if(m_unloaded, [](const QPointer<ToolboxWindow>& gone) { return gone.isNull(); });
+        std::erase_if(m_unloaded,
+                      [](const QPointer<ToolboxWindow>& gone) { return gone.isNull(); });
         m_unloaded.push_back(entry.window);
         entry.window = nullptr;
     }

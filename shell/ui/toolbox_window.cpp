@@ -30,8 +30,8 @@ ToolboxWindow::ToolboxWindow(const ToolboxSpec& spec, kit::ButlerChannel& butler
     platform::MakeTransparent(*this, true, false, 255);
     setFixedSize(twipsToPixels(spec.widthTwips), twipsToPixels(spec.heightTwips));
     const std::array<kit::ControlSpec, 1> closeButton{{
-        {"but", kit::ControlKind::Button, {spec.widthTwips - 300, 15, 240, 210}, "", "Close", "", "",
-         art::Picture::Close},
+        {"but", kit::ControlKind::Button, {spec.widthTwips - 300, 15, 240, 210}, "", "Close", "",
+         "", art::Picture::Close},
     }};
     m_close = buildControls(closeButton).button("but");
     connect(m_close, &kit::SkinButton::clicked, this, &ToolboxWindow::closeRequested);
@@ -39,7 +39,8 @@ ToolboxWindow::ToolboxWindow(const ToolboxSpec& spec, kit::ButlerChannel& butler
 
 ToolboxWindow::~ToolboxWindow() = default;
 
-platform::TwipsPoint ToolboxWindow::firstPlace(platform::TwipsPoint frame, int screenWidthTwips) const
+platform::TwipsPoint ToolboxWindow::firstPlace(platform::TwipsPoint frame,
+                                              int screenWidthTwips) const
 {
     return firstPlaceFor(m_spec, frame, screenWidthTwips);
 }

@@ -1,7 +1,6 @@
 #include "shell/ui/tooltip_window.h"
 
 #include "art/palette.h"
-
 #include "art/skin.h"
 #include "platform/desktop/window_helpers.h"
 #include "platform/twips.h"
@@ -28,8 +27,9 @@ TooltipWindow::TooltipWindow()
     m_label->setObjectName("lbl");
     m_label->setAlignment(Qt::AlignCenter);
     m_label->setGeometry(rect());
-    m_label->setStyleSheet(QString("color: %1; font-family: Calibri, 'DejaVu Sans'; font-size: 8pt;")
-                               .arg(art::palette::css(art::palette::text())));
+    m_label->setStyleSheet(
+        QString("color: %1; font-family: Calibri, 'DejaVu Sans'; font-size: 8pt;")
+            .arg(art::palette::css(art::palette::text())));
     m_label->setMouseTracking(true);
     m_label->installEventFilter(this);
     m_hideTimer.setInterval(5000);
