@@ -226,6 +226,8 @@ void CalculatorApp::startDesktopServices()
         return;
     m_frame->setWindowIcon(art::applicationIcon());
     m_frame->form1().completeSetup();
+    if (m_menu.flags().sound)
+        m_sounds.prepare();
     // Alt+R (identifier 1) and Ctrl+Shift+R (identifier 2), system-wide. A key that another
     // program holds is not registered, and nothing is said.
     m_hotkeys = std::make_unique<platform::X11GlobalHotkeys>();

@@ -6,7 +6,7 @@
 #include "frame/rpn_panel.h"
 #include "platform/desktop/qt_clipboard.h"
 #include "platform/desktop/qt_desktop_shell.h"
-#include "platform/desktop/qt_sound_player.h"
+#include "platform/desktop/deferred_sound_player.h"
 #include "platform/global_hotkeys.h"
 #include "platform/linux/ini_settings_backend.h"
 #include "platform/linux/xdg_autostart.h"
@@ -117,7 +117,7 @@ private:
 
     QString m_programFolder;
     shell::MenuModel m_menu;
-    platform::QtSoundPlayer m_sounds;
+    platform::DeferredSoundPlayer m_sounds;
     DesktopFeedback m_feedback;
     core::Session m_session;
     sci::ScienceState m_science;
