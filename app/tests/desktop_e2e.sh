@@ -52,10 +52,16 @@ trap finish EXIT
 exec 3<> "$work/display"
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-for _ in $(seq 100); do
+# A busy machine may take a while to start the server.
+for _ in $(seq 400); do
     [ -s "$work/display" ] && break
     sleep 0.05
 done
+if [ ! -s "$work/display" ]; then
+    echo "FAIL the X server did not start"
+    cat "$work/xvfb.log"
+    exit 1
+fi
 export DISPLAY=:$(head -n1 "$work/display")
 
 # A private session bus and accessibility bus on this display only, so the windows can be read

@@ -4,6 +4,7 @@
 #include "art/kit/skin_button.h"
 #include "platform/desktop/twips_geometry.h"
 
+#include <QAbstractScrollArea>
 #include <QEnterEvent>
 #include <QEvent>
 #include <QMouseEvent>
@@ -134,7 +135,11 @@ void setTextStyle(QWidget& widget, const QColor& colour, qreal pointSize, bool b
 void addHoverHelp(QWidget& widget, const QString& text, ButlerChannel& butler,
                   const QString& tooltip)
 {
-    new HoverHelp(widget, text, butler, tooltip);
+    // A list's pointer events go to its viewport.
+    if (auto* scrollArea = qobject_cast<QAbstractScrollArea*>(&widget))
+        new HoverHelp(*scrollArea->viewport(), text, butler, tooltip);
+    else
+        new HoverHelp(widget, text, butler, tooltip);
 }
 
 Controls buildControls(QWidget& parent, std::span<const ControlSpec> table, ButlerChannel& butler)

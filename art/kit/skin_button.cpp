@@ -113,6 +113,17 @@ void SkinButton::mouseMoveEvent(QMouseEvent* event)
     if (!m_hot)
         setHot(true);
     emit hovered();
+    // The move is the button's: the skin behind it must not take it for a move over itself
+    // (which puts the title buttons and the stack commands back to rest).
+    event->accept();
+}
+
+bool SkinButton::hitButton(const QPoint& position) const
+{
+    // A held key sits lower; a press on its top edge still counts when released there.
+    const bool dropped = (m_shownDown || isDown()) && m_pressable && m_dropTwips > 0;
+    const int drop = dropped ? platform::twipsToPixels(m_dropTwips) : 0;
+    return rect().adjusted(0, -drop, 0, 0).contains(position);
 }
 
 void SkinButton::mousePressEvent(QMouseEvent* event)

@@ -49,6 +49,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void checkStateSet() override;
+    bool hitButton(const QPoint& position) const override;
 
 private:
     void updatePlace();

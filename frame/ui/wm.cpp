@@ -79,7 +79,10 @@ Wm::Wm(core::Session& session, RpnPanel& panel, KeyMap& keys, kit::ButlerChannel
         m_form1->FocusKeypad();
     });
     m_panelToggle = buttons.button("RPN_Toggle");
-    connect(m_panelToggle, &kit::SkinButton::clicked, this, [this] {
+    // Toggled by the mouse or by assistive technology; the panel state follows the box.
+    connect(m_panelToggle, &kit::SkinButton::toggled, this, [this](bool open) {
+        if (open == m_panel.panelOpen())
+            return;
         m_panel.togglePanel();
         applyPanelState();
         m_form1->FocusKeypad();

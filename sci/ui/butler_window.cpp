@@ -91,7 +91,7 @@ ButlerWindow::ButlerWindow(core::Session& session, ScienceState& science,
     // A listener hears the help itself; the description says what the line is.
     m_help->setAccessibleDescription(qs(kHelpDescription));
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_help->setStyleSheet(QString("color: %1; font-size: 9pt;").arg(textColour));
+    kit::setTextStyle(*m_help, art::palette::text(), 9);
     m_help->setText(butler.lastText().isEmpty() ? qs(kWelcomeText) : butler.lastText());
     connect(&butler, &kit::ButlerChannel::textShown, m_help, &QLabel::setText);
 
@@ -99,8 +99,7 @@ ButlerWindow::ButlerWindow(core::Session& session, ScienceState& science,
         auto* text = m_controls.as<QLabel>(mode.text);
         text->setWordWrap(true);
         text->setText(qs(operandModeTexts(mode.mode).instruction));
-        text->setStyleSheet(
-            QString("color: %1; font-size: 8pt;").arg(css(art::palette::mutedText())));
+        kit::setTextStyle(*text, art::palette::mutedText(), 8);
         text->setAccessibleDescription(qs(operandModeTexts(mode.mode).instruction));
         // A press on the panel's picture puts the caret into the entry field.
         auto* clickLabel = new QLabel(m_controls.widget(mode.panel));
@@ -111,7 +110,7 @@ ButlerWindow::ButlerWindow(core::Session& session, ScienceState& science,
     }
     auto* prompt = m_controls.as<QLabel>("prompt");
     prompt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    prompt->setStyleSheet(QString("color: %1; font-size: 9pt; font-weight: bold;").arg(textColour));
+    kit::setTextStyle(*prompt, art::palette::text(), 9, true);
 
     m_entry = m_controls.as<QLineEdit>("txt");
     m_entry->setStyleSheet(QString("QLineEdit { color: %1; background: %2; border-radius: 3px;"
@@ -119,6 +118,12 @@ ButlerWindow::ButlerWindow(core::Session& session, ScienceState& science,
                                .arg(textColour, css(art::palette::displayBack())));
     m_entry->installEventFilter(this);
     m_entry->setContextMenuPolicy(Qt::NoContextMenu);
+    m_entry->setAcceptDrops(false);
+    // Text that comes other than by keys (a middle-click paste, an input method) is a paste.
+    connect(m_entry, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_science.operandStrip.pasteText(text.toStdString());
+        render();
+    });
 
     kit::SkinButton* cont = m_controls.button("cont");
     cont->setFocusPolicy(Qt::StrongFocus);

@@ -7,6 +7,7 @@
 #include "platform/desktop/twips_geometry.h"
 #include "platform/desktop/window_helpers.h"
 
+#include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -61,6 +62,12 @@ void ToolboxWindow::paintEvent(QPaintEvent*)
     painter.setPen(art::palette::mutedText());
     painter.drawText(QRect(twipsToPixels(150), 0, width(), twipsToPixels(kTitleBarTwips)),
                      Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
+}
+
+void ToolboxWindow::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    emit closeRequested();
 }
 
 void ToolboxWindow::mousePressEvent(QMouseEvent*)

@@ -77,6 +77,8 @@ protected:
     kit::Controls buildControls(std::span<const kit::ControlSpec> table);
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    // A close from the window manager (Alt+F4) goes the way of the close button.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     const ToolboxSpec& m_spec;

@@ -192,6 +192,11 @@ private slots:
         QCOMPARE(QString::fromStdString(calculator.panel.SaveModeState()), QString("2"));
         calculator.shifted(Qt::Key_S);
         QCOMPARE(calculator.wm.width(), 318);
+        // A screen reader toggles it too.
+        QAccessible::queryAccessibleInterface(calculator.child("RPN_Toggle"))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(calculator.wm.width(), 194);
     }
 
     void exitStripByKeyboard()
