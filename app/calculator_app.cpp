@@ -1,7 +1,7 @@
 #include "app/calculator_app.h"
 
 #include "app/toolbox_windows.h"
-
+#include "art/kit/control_table.h"
 #include "art/skin.h"
 #include "core/ui/form1.h"
 #include "frame/ui/stack_panel_widget.h"
@@ -27,6 +27,7 @@
 
 namespace nuvra::app {
 
+using kit::qs;
 using platform::pixelsToTwips;
 
 namespace {
@@ -36,11 +37,6 @@ constexpr const char* kSiteAddress = "https://nuvra.example.org";
 constexpr int kReminderMs = 60000;
 constexpr int kStartupFocusMs = 100;
 constexpr int kUpdateScheduleMs = 4000;
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QSize screenTwips()
 {
@@ -191,7 +187,6 @@ void CalculatorApp::buildFrame()
     });
     m_frame->applyPanelState();
     form.render();
-
 }
 
 shell::ui::TooltipWindow& CalculatorApp::tooltip()

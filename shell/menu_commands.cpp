@@ -15,7 +15,6 @@ namespace {
 constexpr std::array<std::string_view, 5> kDisabledWhileHidden{
     "mnucopy", "mnuview", "mnumodechange", "mnupaste", "mnureset"};
 
-
 } // namespace
 
 MenuCommands::MenuCommands(MenuModel& menu, core::Session& session, sci::ScienceState& science,

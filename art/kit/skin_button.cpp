@@ -73,13 +73,17 @@ QSize SkinButton::sizeHint() const
     return m_placed ? platform::twipsRect(m_rest).size() : QSize(24, 24);
 }
 
+bool SkinButton::drawnDown() const
+{
+    return (m_shownDown || isDown()) && m_pressable;
+}
+
 void SkinButton::updatePlace()
 {
     if (!m_placed)
         return;
-    const bool down = (m_shownDown || isDown()) && m_pressable;
     platform::TwipsRect rect = m_rest;
-    if (down)
+    if (drawnDown())
         rect.top += m_dropTwips;
     setGeometry(platform::twipsRect(rect));
 }
@@ -88,7 +92,7 @@ void SkinButton::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     art::PictureState state;
-    state.down = (m_shownDown || isDown()) && m_pressable;
+    state.down = drawnDown();
     state.hot = m_hot;
     state.checked = isChecked() || m_lit;
     art::paintPicture(painter, rect(), m_picture, text(), state);
@@ -110,9 +114,11 @@ void SkinButton::leaveEvent(QEvent* event)
 void SkinButton::mouseMoveEvent(QMouseEvent* event)
 {
     QAbstractButton::mouseMoveEvent(event);
-    if (!m_hot)
+    // Put back to normal by the window while the pointer stayed on it, it comes over it again.
+    if (!m_hot) {
         setHot(true);
-    emit hovered();
+        emit hovered();
+    }
     // The move is the button's: the skin behind it must not take it for a move over itself
     // (which puts the title buttons and the stack commands back to rest).
     event->accept();
@@ -121,8 +127,7 @@ void SkinButton::mouseMoveEvent(QMouseEvent* event)
 bool SkinButton::hitButton(const QPoint& position) const
 {
     // A held key sits lower; a press on its top edge still counts when released there.
-    const bool dropped = (m_shownDown || isDown()) && m_pressable && m_dropTwips > 0;
-    const int drop = dropped ? platform::twipsToPixels(m_dropTwips) : 0;
+    const int drop = drawnDown() ? platform::twipsToPixels(m_dropTwips) : 0;
     return rect().adjusted(0, -drop, 0, 0).contains(position);
 }
 

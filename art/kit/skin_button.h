@@ -36,7 +36,8 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // The pointer entered or moved over the button.
+    // The pointer came over the button: it entered, or moved on it after the window had put
+    // it back to normal.
     void hovered();
     // A mouse button other than the left one was released over the button.
     void otherButtonReleased(Qt::MouseButton button);
@@ -53,6 +54,8 @@ protected:
 
 private:
     void updatePlace();
+    // Held by the mouse or shown down by the keyboard, and able to look pressed.
+    bool drawnDown() const;
 
     art::Picture m_picture;
     platform::TwipsRect m_rest;

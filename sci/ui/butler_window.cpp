@@ -18,6 +18,7 @@
 namespace nuvra::sci::ui {
 
 using kit::ControlKind;
+using kit::qs;
 using platform::twipsToPixels;
 using Pic = art::Picture;
 
@@ -70,11 +71,6 @@ constexpr std::array<ModePanel, 4> kModePanels{{
     {OperandMode::Percent, "per", "perText", "lblper"},
     {OperandMode::TaxRate, "TAXFR", "TAXFRText", "lbltax"},
 }};
-
-QString qs(std::string_view text)
-{
-    return kit::qs(text);
-}
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "shell/ui/menu_renderer.h"
 
+#include "art/kit/control_table.h"
 #include "art/palette.h"
 
 #include <QAction>
@@ -18,7 +19,7 @@ QMenu* MenuRenderer::build(MenuPopup which) const
 {
     const MenuItem& root = m_model.popup(which);
     auto* menu = new QMenu(QString::fromStdString(root.caption));
-    menu->setObjectName(QString::fromUtf8(root.name.data(), static_cast<qsizetype>(root.name.size())));
+    menu->setObjectName(kit::qs(root.name));
     using art::palette::css;
     menu->setStyleSheet(
         QString("QMenu { background: %1; color: %2; border: 1px solid %3; }"
@@ -32,7 +33,7 @@ QMenu* MenuRenderer::build(MenuPopup which) const
     m_model.forEachItem(which, [&](const MenuItem& item, int depth) {
         levels.resize(static_cast<std::size_t>(depth));
         QMenu* parent = levels.back();
-        const QString name = QString::fromUtf8(item.name.data(), static_cast<qsizetype>(item.name.size()));
+        const QString name = kit::qs(item.name);
         if (item.separator) {
             QAction* separator = parent->addSeparator();
             separator->setObjectName(name);
@@ -52,7 +53,7 @@ QMenu* MenuRenderer::build(MenuPopup which) const
         }
         QString text = QString::fromStdString(item.caption);
         if (!item.shortcut.empty())
-            text += '\t' + QString::fromUtf8(item.shortcut.data(), static_cast<qsizetype>(item.shortcut.size()));
+            text += '\t' + kit::qs(item.shortcut);
         QAction* action = parent->addAction(text);
         action->setObjectName(name);
         action->setCheckable(item.checkable);
