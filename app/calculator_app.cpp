@@ -79,6 +79,10 @@ CalculatorApp::CalculatorApp(const QString& programFolder)
     };
     m_toolboxes->onCommandDone = [this] { afterCommand(); };
     registerToolboxWindows(*this);
+    // Told once the event loop runs, so that the warning stands over the frame, not under it.
+    m_settings.setFailureListener([this](const platform::SettingsFailure& failure) {
+        QTimer::singleShot(0, this, [this, failure] { tellSettingsFailure(failure); });
+    });
     m_reminder.setSingleShot(true);
     m_reminder.setInterval(kReminderMs);
     connect(&m_reminder, &QTimer::timeout, this, [this] {
@@ -102,6 +106,8 @@ CalculatorApp::~CalculatorApp()
         m_hotkeys->RemoveHotKeys();
     if (m_popup)
         m_popup->close();
+    if (m_settingsWarning)
+        m_settingsWarning->close();
 }
 
 bool CalculatorApp::start(const std::vector<std::string>& arguments)
@@ -375,6 +381,38 @@ void CalculatorApp::resetEverything() {}
 void CalculatorApp::showTrayBalloon(std::string_view title, std::string_view text)
 {
     tray().BalloonShow(qs(title), qs(text), shell::ui::NotifyIcon::BalloonIcon::Information);
+}
+
+shell::ui::PopupWindow* CalculatorApp::settingsWarning() const
+{
+    return m_settingsWarning;
+}
+
+void CalculatorApp::tellSettingsFailure(const platform::SettingsFailure& failure)
+{
+    // Whatever the notification options say: the options of this run are about to be lost.
+    const QString title = QStringLiteral("Nuvra cannot save its settings");
+    const QString text = qs(platform::describeSettingsFailure(failure)) +
+                         QStringLiteral(". Options changed now will not be kept.");
+    if (m_tray && m_tray->Shown()) {
+        m_tray->BalloonShow(title, text, shell::ui::NotifyIcon::BalloonIcon::Warning);
+        return;
+    }
+    if (m_settingsWarning)
+        m_settingsWarning->close();
+    m_settingsWarning = shell::ui::PopupWindow::message(title + QStringLiteral(": ") + text);
+    if (m_frame) {
+        // Beside the frame rather than under it: above it, or below when there is no room.
+        const QRect frame = m_frame->frameGeometry();
+        const QRect screen = m_frame->screen()->availableGeometry();
+        const int gap = platform::twipsToPixels(150);
+        int top = frame.top() - gap - m_settingsWarning->height();
+        if (top < screen.top())
+            top = frame.bottom() + gap;
+        m_settingsWarning->move(frame.center().x() - m_settingsWarning->width() / 2, top);
+    }
+    m_settingsWarning->show();
+    m_settingsWarning->raise();
 }
 
 void CalculatorApp::showPopup(shell::PopupKind kind)

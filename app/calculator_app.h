@@ -101,6 +101,8 @@ public:
     void setToolboxVisible(shell::Toolbox toolbox, bool visible) override;
     void unloadToolbox(shell::Toolbox toolbox) override;
     bool isToolboxLoaded(shell::Toolbox toolbox) const override;
+    // The warning that the settings cannot be saved, while it shows.
+    shell::ui::PopupWindow* settingsWarning() const;
     // After every command: the main window, the frame and the loaded toolboxes render again.
     void afterCommand();
 
@@ -114,6 +116,7 @@ private:
     shell::ui::TooltipWindow& tooltip();
     void CheckForUpdatesSchedule();
     void hotKeyPressed(int identifier);
+    void tellSettingsFailure(const platform::SettingsFailure& failure);
 
     QString m_programFolder;
     shell::MenuModel m_menu;
@@ -136,6 +139,7 @@ private:
     std::unique_ptr<shell::ui::MenuRenderer> m_menuRenderer;
     std::unique_ptr<shell::ui::SplashWindow> m_splash;
     QPointer<shell::ui::PopupWindow> m_popup;
+    QPointer<shell::ui::PopupWindow> m_settingsWarning;
     QTimer m_reminder;
     QTimer m_startupFocus;
     QTimer m_updateSchedule;

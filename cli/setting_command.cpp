@@ -17,29 +17,12 @@ constexpr std::string_view kUsage =
 
 constexpr std::string_view kStandardInput = "-";
 
-std::string_view describe(platform::SettingsError error)
-{
-    switch (error) {
-    case platform::SettingsError::InvalidName:
-        return "invalid application name";
-    case platform::SettingsError::CannotCreateFolder:
-        return "cannot create the settings folder";
-    case platform::SettingsError::CannotLock:
-        return "cannot lock the settings file";
-    case platform::SettingsError::CannotRead:
-        return "cannot read the settings file";
-    case platform::SettingsError::CannotWrite:
-        return "cannot write the settings file";
-    }
-    return "cannot store the setting";
-}
-
 bool writeOne(platform::SettingsBackend& backend, const std::vector<std::string>& args,
               std::string_view value, std::ostream& err)
 {
     const auto written = backend.write(args[0], args[1], args[2], value);
     if (!written) {
-        err << "setting: " << describe(written.error()) << '\n';
+        err << "setting: " << platform::describeSettingsFailure(written.error()) << '\n';
         return false;
     }
     return true;

@@ -14,17 +14,17 @@ std::optional<std::string> FakeSettingsBackend::read(std::string_view applicatio
     return found->second;
 }
 
-core::Result<void, SettingsError> FakeSettingsBackend::write(std::string_view application,
+core::Result<void, SettingsFailure> FakeSettingsBackend::write(std::string_view application,
                                                              std::string_view section,
                                                              std::string_view key,
                                                              std::string_view value)
 {
     ++m_writeCount;
     if (m_writeFailure) {
-        return core::unexpected(*m_writeFailure);
+        return core::unexpected(SettingsFailure{*m_writeFailure, 0, {}});
     }
     if (application.empty()) {
-        return core::unexpected(SettingsError::InvalidName);
+        return core::unexpected(SettingsFailure{SettingsError::InvalidName, 0, {}});
     }
     m_values[Address{std::string(application), std::string(section), std::string(key)}] =
         std::string(value);

@@ -15,8 +15,9 @@ class FakeSettingsBackend final : public SettingsBackend {
 public:
     std::optional<std::string> read(std::string_view application, std::string_view section,
                                     std::string_view key) const override;
-    core::Result<void, SettingsError> write(std::string_view application, std::string_view section,
-                                            std::string_view key, std::string_view value) override;
+    core::Result<void, SettingsFailure> write(std::string_view application,
+                                              std::string_view section, std::string_view key,
+                                              std::string_view value) override;
 
     // While set, every write fails with this error and changes nothing.
     void setWriteFailure(std::optional<SettingsError> error) { m_writeFailure = error; }

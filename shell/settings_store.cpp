@@ -45,12 +45,43 @@ void SettingsStore::WriteSetting(std::string_view application, std::string_view 
     static_cast<void>(write(application, section, key, value));
 }
 
-core::Result<void, platform::SettingsError> SettingsStore::write(std::string_view application,
-                                                                 std::string_view section,
-                                                                 std::string_view key,
-                                                                 std::string_view value)
+core::Result<void, platform::SettingsFailure> SettingsStore::write(std::string_view application,
+                                                                   std::string_view section,
+                                                                   std::string_view key,
+                                                                   std::string_view value)
 {
-    return m_backend.write(application, section, key, value);
+    if (m_lockFailure) {
+        return core::unexpected(*m_lockFailure);
+    }
+    auto written = m_backend.write(application, section, key, value);
+    if (!written) {
+        noteFailure(written.error());
+    }
+    return written;
+}
+
+void SettingsStore::setFailureListener(FailureListener listener)
+{
+    m_failureListener = std::move(listener);
+    if (m_firstFailure && !m_failureTold && m_failureListener) {
+        m_failureTold = true;
+        m_failureListener(*m_firstFailure);
+    }
+}
+
+void SettingsStore::noteFailure(const platform::SettingsFailure& failure)
+{
+    if (failure.kind == platform::SettingsError::LockTimedOut) {
+        m_lockFailure = failure;
+    }
+    if (m_firstFailure) {
+        return;
+    }
+    m_firstFailure = failure;
+    if (m_failureListener) {
+        m_failureTold = true;
+        m_failureListener(failure);
+    }
 }
 
 double SettingsStore::readNumber(std::string_view application, std::string_view section,

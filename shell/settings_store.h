@@ -3,6 +3,8 @@
 #include "core/result.h"
 #include "platform/settings_backend.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,20 +32,31 @@ struct GraphRange {
 };
 
 // Every setting of both programs, as texts. Nothing is cached and no operation shows a message:
-// a read that finds nothing gives the default, and a failed write is dropped.
+// a read that finds nothing gives the default, and a failed write is dropped after the failure
+// listener has heard of it.
+//
+// A write that timed out waiting for another process's lock makes the store read-only for the
+// rest of its life: a stuck process must not cost a wait for every key of a start or an exit.
 class SettingsStore {
 public:
+    using FailureListener = std::function<void(const platform::SettingsFailure&)>;
+
     explicit SettingsStore(platform::SettingsBackend& backend) : m_backend(backend) {}
+
+    // Called once, with the first failed write (at once when it has already happened), so
+    // that the user learns that the options of this run will not be kept.
+    void setFailureListener(FailureListener listener);
+    bool isReadOnly() const { return m_lockFailure.has_value(); }
 
     std::string ReadSetting(std::string_view application, std::string_view section,
                             std::string_view key, std::string_view defaultValue) const;
     void WriteSetting(std::string_view application, std::string_view section, std::string_view key,
                       std::string_view value);
     // WriteSetting for the few callers that report a failure.
-    [[nodiscard]] core::Result<void, platform::SettingsError> write(std::string_view application,
-                                                                    std::string_view section,
-                                                                    std::string_view key,
-                                                                    std::string_view value);
+    [[nodiscard]] core::Result<void, platform::SettingsFailure> write(std::string_view application,
+                                                                      std::string_view section,
+                                                                      std::string_view key,
+                                                                      std::string_view value);
 
     // The stored text as a number; an absent or non-numeric text gives the default.
     double readNumber(std::string_view application, std::string_view section, std::string_view key,
@@ -55,7 +68,13 @@ public:
     GraphRange readGraphRange() const;
 
 private:
+    void noteFailure(const platform::SettingsFailure& failure);
+
     platform::SettingsBackend& m_backend;
+    FailureListener m_failureListener;
+    std::optional<platform::SettingsFailure> m_firstFailure;
+    std::optional<platform::SettingsFailure> m_lockFailure;
+    bool m_failureTold = false;
 };
 
 } // namespace nuvra::shell

@@ -5,10 +5,13 @@
 #include "platform/linux/xdg_autostart.h"
 #include "shell/toolbox_table.h"
 #include "shell/ui/menu_renderer.h"
+#include "shell/ui/popup_window.h"
 #include "shell/ui/toolbox_registry.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -28,9 +31,13 @@ private:
         QTemporaryDir programFolder;
         std::unique_ptr<app::CalculatorApp> calculator;
 
-        Run()
+        // `settingsBelow`: the settings folder below the test's folder, made by `prepare`.
+        explicit Run(const QString& settingsBelow = {},
+                     void (*prepare)(const QString& folder) = nullptr)
         {
-            qputenv("NUVRA_CONFIG_DIR", config.path().toUtf8());
+            if (prepare)
+                prepare(config.path());
+            qputenv("NUVRA_CONFIG_DIR", (config.path() + settingsBelow).toUtf8());
             calculator = std::make_unique<app::CalculatorApp>(programFolder.path());
         }
         ~Run() { qunsetenv("NUVRA_CONFIG_DIR"); }
@@ -333,6 +340,38 @@ private slots:
         const QPoint point = control == "main_bg" ? QPoint(38, 127) : target->rect().center();
         QTest::mouseMove(target, point);
         QTRY_COMPARE(butler->findChild<QLabel*>("o")->text(), text);
+    }
+
+    void settingsThatCannotBeSavedAreToldOnce()
+    {
+        // A file where the settings folder should be: no write of this run can succeed.
+        Run run("/blocker/nuvra", [](const QString& folder) {
+            QFile blocker(folder + "/blocker");
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        });
+        QVERIFY(run.calculator->start({}));
+        // The notification options do not silence this warning.
+        run.calculator->commands().trigger("mnupop");
+        QVERIFY(!run.calculator->menu().isChecked("mnupop"));
+        QTRY_VERIFY(run.calculator->settingsWarning());
+        shell::ui::PopupWindow* warning = run.calculator->settingsWarning();
+        QVERIFY(QTest::qWaitForWindowExposed(warning));
+        const QString expected = "Nuvra cannot save its settings: cannot create the settings "
+                                 "folder " +
+                                 run.config.path() +
+                                 "/blocker/nuvra: Not a directory. Options changed now will not "
+                                 "be kept.";
+        QCOMPARE(warning->accessibleName(), expected);
+        QAccessibleInterface* text =
+            QAccessible::queryAccessibleInterface(warning->findChild<QLabel*>("Label"));
+        QVERIFY(text);
+        QCOMPARE(text->text(QAccessible::Name), expected);
+
+        QTest::mouseClick(warning, Qt::LeftButton);
+        QTRY_VERIFY(!run.calculator->settingsWarning());
+        run.calculator->commands().trigger("mnusplash"); // writes at once, and fails again
+        QCoreApplication::processEvents();
+        QVERIFY(!run.calculator->settingsWarning());
     }
 
     void rpnStackControlsHelpTooReachTheButlerLabel()

@@ -1,9 +1,12 @@
 #include "platform/linux/file_io.h"
 
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 #include <utility>
 
@@ -26,14 +29,10 @@ bool writeAll(int fd, std::string_view content)
     return true;
 }
 
-std::filesystem::path temporaryFileFor(const std::filesystem::path& file)
+core::Unexpected<FileFailure> failure(FileError kind, int systemError,
+                                      const std::filesystem::path& path)
 {
-    std::string name(".");
-    name += file.filename().string();
-    name += '.';
-    name += std::to_string(::getpid());
-    name += ".tmp";
-    return file.parent_path() / name;
+    return core::unexpected(FileFailure{kind, systemError, path});
 }
 
 // Makes the rename itself survive a crash; a folder that cannot be opened is not an error.
@@ -71,19 +70,33 @@ FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept
     return *this;
 }
 
-core::Result<std::string, FileError> readWholeFile(const std::filesystem::path& file)
+std::filesystem::path temporaryFileFor(const std::filesystem::path& file, int pid)
 {
-    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    std::string name(".");
+    name += file.filename().string();
+    name += '.';
+    name += std::to_string(pid);
+    name += ".tmp";
+    return file.parent_path() / name;
+}
+
+core::Result<std::string, FileFailure> readWholeFile(const std::filesystem::path& file)
+{
+    // Non-blocking, so that a FIFO in the file's place does not wait for a writer; a regular
+    // file reads the same either way.
+    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (!fd.isOpen()) {
-        return core::unexpected(errno == ENOENT || errno == ENOTDIR ? FileError::Missing
-                                                                    : FileError::CannotRead);
+        const int error = errno;
+        return failure(error == ENOENT || error == ENOTDIR ? FileError::Missing
+                                                           : FileError::CannotRead,
+                       error, file);
     }
     struct stat status {};
     if (::fstat(fd.get(), &status) != 0) {
-        return core::unexpected(FileError::CannotRead);
+        return failure(FileError::CannotRead, errno, file);
     }
     if (!S_ISREG(status.st_mode)) {
-        return core::unexpected(FileError::NotRegularFile);
+        return failure(FileError::NotRegularFile, 0, file);
     }
     std::string content;
     content.reserve(static_cast<std::size_t>(status.st_size));
@@ -94,7 +107,7 @@ core::Result<std::string, FileError> readWholeFile(const std::filesystem::path& 
             if (errno == EINTR) {
                 continue;
             }
-            return core::unexpected(FileError::CannotRead);
+            return failure(FileError::CannotRead, errno, file);
         }
         if (got == 0) {
             break;
@@ -104,25 +117,79 @@ core::Result<std::string, FileError> readWholeFile(const std::filesystem::path& 
     return content;
 }
 
-core::Result<void, FileError> replaceFile(const std::filesystem::path& file,
-                                          std::string_view content)
+core::Result<void, FileFailure> replaceFile(const std::filesystem::path& file,
+                                            std::string_view content)
 {
-    const auto temporary = temporaryFileFor(file);
-    bool written = false;
+    const auto temporary = temporaryFileFor(file, ::getpid());
+    int error = 0;
     {
-        const FileDescriptor fd(
-            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0600));
+        const FileDescriptor fd(::open(temporary.c_str(),
+                                       O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0600));
         if (!fd.isOpen()) {
-            return core::unexpected(FileError::CannotWrite);
+            return failure(FileError::CannotWrite, errno, temporary);
         }
-        written = writeAll(fd.get(), content) && ::fsync(fd.get()) == 0;
+        if (!writeAll(fd.get(), content) || ::fsync(fd.get()) != 0) {
+            error = errno;
+        }
     }
-    if (!written || ::rename(temporary.c_str(), file.c_str()) != 0) {
+    if (error == 0 && ::rename(temporary.c_str(), file.c_str()) != 0) {
+        error = errno;
         ::unlink(temporary.c_str());
-        return core::unexpected(FileError::CannotWrite);
+        return failure(FileError::CannotWrite, error, file);
+    }
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return failure(FileError::CannotWrite, error, temporary);
     }
     syncFolder(file.parent_path());
     return {};
+}
+
+core::Result<void, FileFailure> checkReplaceable(const std::filesystem::path& file,
+                                                 std::string_view content)
+{
+    const auto temporary = temporaryFileFor(file, ::getpid());
+    const FileDescriptor fd(
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOCTTY, 0600));
+    if (!fd.isOpen()) {
+        return failure(FileError::CannotWrite, errno, temporary);
+    }
+    const int error = writeAll(fd.get(), content) ? 0 : errno;
+    ::unlink(temporary.c_str());
+    if (error != 0) {
+        return failure(FileError::CannotWrite, error, temporary);
+    }
+    return {};
+}
+
+void removeStaleTemporaryFiles(const std::filesystem::path& file)
+{
+    const std::string prefix = "." + file.filename().string() + ".";
+    constexpr std::string_view kSuffix = ".tmp";
+    std::error_code error;
+    std::filesystem::directory_iterator entries(
+        file.parent_path().empty() ? std::filesystem::path(".") : file.parent_path(), error);
+    if (error) {
+        return;
+    }
+    for (const auto& entry : entries) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix) || !name.ends_with(kSuffix) ||
+            name.size() <= prefix.size() + kSuffix.size()) {
+            continue;
+        }
+        const char* first = name.data() + prefix.size();
+        const char* last = name.data() + name.size() - kSuffix.size();
+        int pid = 0;
+        const auto [end, parsed] = std::from_chars(first, last, pid);
+        if (parsed != std::errc() || end != last || pid <= 0 || pid == ::getpid()) {
+            continue;
+        }
+        // A process that still runs may be a writer in another pid namespace; leave its file.
+        if (::kill(pid, 0) != 0 && errno == ESRCH) {
+            ::unlink(entry.path().c_str());
+        }
+    }
 }
 
 } // namespace nuvra::platform

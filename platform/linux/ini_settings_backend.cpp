@@ -2,12 +2,15 @@
 
 #include "platform/linux/file_io.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <deque>
 #include <fcntl.h>
 #include <iterator>
 #include <sys/file.h>
 #include <system_error>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -179,65 +182,84 @@ std::string decodeAll(std::string_view line, std::size_t start, char stop)
 }
 
 struct Line {
-    std::string_view raw;
+    std::string_view raw;          // without its line end
+    std::string_view end = "\n";   // "\n", "\r\n", or "" for a last line without one
     bool isEntry = false;
 };
 
 struct Section {
     std::string name;
-    std::string_view header;
+    Line header;
     std::vector<Line> lines;
+    // A header that does not parse: its lines cannot be told apart from the previous
+    // section's, so none of them is read, but all are written back as they stood.
+    bool damaged = false;
 };
 
-// The lines of a settings file that parsed, as views into its text (or into `added`).
+// The lines of a settings file, as views into its text (or into `added`). Every line is kept,
+// whether it parsed or not, so that a write never loses what a person typed.
 struct Document {
-    std::vector<Line> preamble; // lines before the first header belong to no section
+    std::string_view byteOrderMark;
+    std::string_view newline = "\n"; // the file's own line end, used for added lines
+    std::vector<Line> preamble;      // lines before the first header belong to no section
     std::vector<Section> sections;
     std::deque<std::string> added; // texts of new lines; a deque keeps the views valid
 };
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 Document parseDocument(std::string_view content)
 {
     Document document;
-    // Where the next line goes: the preamble, a section, or nowhere after a damaged header
-    // (its keys cannot be told apart from the previous section's).
-    enum class Target { Preamble, Section, Lost } target = Target::Preamble;
+    if (content.starts_with(kByteOrderMark)) {
+        document.byteOrderMark = content.substr(0, kByteOrderMark.size());
+        content.remove_prefix(kByteOrderMark.size());
+    }
+    bool newlineKnown = false;
     std::size_t start = 0;
     while (start < content.size()) {
         const std::size_t newline = content.find('\n', start);
+        Line line;
         if (newline == std::string_view::npos) {
-            break; // an unterminated last line is a truncated write: it reads as absent
-        }
-        const std::string_view raw = content.substr(start, newline - start);
-        start = newline + 1;
-        const LineKind kind = classify(raw);
-        switch (kind) {
-        case LineKind::Header:
-            document.sections.push_back({decodeAll(raw, 1, ']'), raw, {}});
-            target = Target::Section;
-            break;
-        case LineKind::DamagedHeader:
-            target = Target::Lost;
-            break;
-        case LineKind::Damaged:
-            break;
-        case LineKind::Kept:
-        case LineKind::Entry:
-            if (target == Target::Preamble) {
-                document.preamble.push_back({raw, false});
-            } else if (target == Target::Section) {
-                document.sections.back().lines.push_back({raw, kind == LineKind::Entry});
+            line.raw = content.substr(start);
+            line.end = {};
+            start = content.size();
+        } else {
+            line.raw = content.substr(start, newline - start);
+            line.end = content.substr(newline, 1);
+            if (line.raw.ends_with('\r')) {
+                line.raw.remove_suffix(1);
+                line.end = content.substr(newline - 1, 2);
             }
-            break;
+            start = newline + 1;
+            if (!newlineKnown) {
+                document.newline = line.end;
+                newlineKnown = true;
+            }
         }
+        const LineKind kind = classify(line.raw);
+        if (kind == LineKind::Header || kind == LineKind::DamagedHeader) {
+            const bool damaged = kind == LineKind::DamagedHeader;
+            document.sections.push_back(
+                {damaged ? std::string() : decodeAll(line.raw, 1, ']'), line, {}, damaged});
+            continue;
+        }
+        line.isEntry = kind == LineKind::Entry;
+        auto& lines = document.sections.empty() ? document.preamble : document.sections.back().lines;
+        lines.push_back(line);
     }
     return document;
+}
+
+bool isReadable(const Section& section, std::string_view name)
+{
+    return !section.damaged && section.name == name;
 }
 
 Line* findEntry(Document& document, std::string_view section, std::string_view key)
 {
     for (auto& candidate : document.sections) {
-        if (candidate.name != section) {
+        if (!isReadable(candidate, section)) {
             continue;
         }
         for (auto& line : candidate.lines) {
@@ -255,7 +277,7 @@ Line addedEntry(Document& document, std::string_view key, std::string_view value
     appendEscaped(text, key, Field::Key);
     text += '=';
     appendEscaped(text, value, Field::Value);
-    return {text, true};
+    return {text, document.newline, true};
 }
 
 bool isBlank(const Line& line)
@@ -267,11 +289,13 @@ void setEntry(Document& document, std::string_view section, std::string_view key
               std::string_view value)
 {
     if (Line* existing = findEntry(document, section, key)) {
+        const std::string_view end = existing->end;
         *existing = addedEntry(document, key, value);
+        existing->end = end;
         return;
     }
     for (auto& candidate : document.sections) {
-        if (candidate.name == section) {
+        if (isReadable(candidate, section)) {
             // Before the blank lines that separate it from the next section.
             auto position = candidate.lines.end();
             while (position != candidate.lines.begin() && isBlank(*std::prev(position))) {
@@ -285,29 +309,33 @@ void setEntry(Document& document, std::string_view section, std::string_view key
         auto& lines =
             document.sections.empty() ? document.preamble : document.sections.back().lines;
         if (lines.empty() || !isBlank(lines.back())) {
-            lines.push_back({});
+            lines.push_back({{}, document.newline, false});
         }
     }
     std::string& header = document.added.emplace_back("[");
     appendEscaped(header, section, Field::Section);
     header += ']';
-    document.sections.push_back({std::string(section), header, {}});
+    document.sections.push_back({std::string(section), {header, document.newline}, {}});
     document.sections.back().lines.push_back(addedEntry(document, key, value));
+}
+
+void appendLine(std::string& out, const Line& line, std::string_view newline)
+{
+    out += line.raw;
+    // Only the file's last line may lack a line end; one that no longer is last gets one.
+    out += line.end.empty() ? newline : line.end;
 }
 
 std::string serialise(const Document& document)
 {
-    std::string out;
+    std::string out(document.byteOrderMark);
     for (const auto& line : document.preamble) {
-        out += line.raw;
-        out += '\n';
+        appendLine(out, line, document.newline);
     }
     for (const auto& section : document.sections) {
-        out += section.header;
-        out += '\n';
+        appendLine(out, section.header, document.newline);
         for (const auto& line : section.lines) {
-            out += line.raw;
-            out += '\n';
+            appendLine(out, line, document.newline);
         }
     }
     return out;
@@ -326,25 +354,51 @@ std::string fileName(std::string_view application)
     return name;
 }
 
-// Holds an exclusive lock on the open lock file until destruction (closing releases it).
-std::optional<FileDescriptor> lockExclusively(const std::filesystem::path& lockFile)
+// Waits for an exclusive lock on the lock file for at most `wait`, in growing steps; the lock
+// is held until the descriptor closes. A writer holds it for milliseconds, so a longer wait
+// means a stuck process, and the caller is better off failing than hanging.
+core::Result<FileDescriptor, SettingsFailure> lockExclusively(const std::filesystem::path& lockFile,
+                                                              std::chrono::milliseconds wait)
 {
-    FileDescriptor fd(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0600));
+    FileDescriptor fd(
+        ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600));
     if (!fd.isOpen()) {
-        return std::nullopt;
+        return core::unexpected(SettingsFailure{SettingsError::CannotLock, errno, lockFile});
     }
-    while (::flock(fd.get(), LOCK_EX) != 0) {
-        if (errno != EINTR) {
-            return std::nullopt;
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    auto pause = std::chrono::milliseconds(1);
+    while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EINTR) {
+            continue;
         }
+        if (errno != EWOULDBLOCK) {
+            return core::unexpected(SettingsFailure{SettingsError::CannotLock, errno, lockFile});
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) {
+            return core::unexpected(SettingsFailure{SettingsError::LockTimedOut, 0, lockFile});
+        }
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+            pause, deadline - now));
+        pause = std::min(pause * 2, std::chrono::milliseconds(50));
     }
     return fd;
 }
 
+SettingsFailure fromFile(const FileFailure& failure)
+{
+    const SettingsError kind = failure.kind == FileError::NotRegularFile ? SettingsError::NotRegularFile
+                               : failure.kind == FileError::CannotWrite  ? SettingsError::CannotWrite
+                                                                         : SettingsError::CannotRead;
+    return {kind, failure.systemError, failure.path};
+}
+
 } // namespace
 
-IniSettingsBackend::IniSettingsBackend(std::filesystem::path directory)
+IniSettingsBackend::IniSettingsBackend(std::filesystem::path directory,
+                                       std::chrono::milliseconds lockWait)
     : m_directory(std::move(directory))
+    , m_lockWait(lockWait)
 {
 }
 
@@ -369,45 +423,50 @@ std::optional<std::string> IniSettingsBackend::read(std::string_view application
     return decodeAll(line->raw, equals + 1, '\0');
 }
 
-core::Result<void, SettingsError> IniSettingsBackend::write(std::string_view application,
-                                                            std::string_view section,
-                                                            std::string_view key,
-                                                            std::string_view value)
+core::Result<void, SettingsFailure> IniSettingsBackend::write(std::string_view application,
+                                                              std::string_view section,
+                                                              std::string_view key,
+                                                              std::string_view value)
 {
     if (!isValidApplication(application)) {
-        return core::unexpected(SettingsError::InvalidName);
+        return core::unexpected(SettingsFailure{SettingsError::InvalidName, 0, {}});
     }
     if (m_directory.empty()) {
-        return core::unexpected(SettingsError::CannotCreateFolder);
+        return core::unexpected(SettingsFailure{SettingsError::CannotCreateFolder, ENOENT, {}});
     }
     std::error_code error;
     std::filesystem::create_directories(m_directory, error);
     if (error) {
-        return core::unexpected(SettingsError::CannotCreateFolder);
+        return core::unexpected(
+            SettingsFailure{SettingsError::CannotCreateFolder, error.value(), m_directory});
     }
     const std::string name = fileName(application);
     std::string lockName(".");
     lockName += name;
     lockName += ".lock";
-    const auto lock = lockExclusively(m_directory / lockName);
+    const auto lock = lockExclusively(m_directory / lockName, m_lockWait);
     if (!lock) {
-        return core::unexpected(SettingsError::CannotLock);
+        return core::unexpected(lock.error());
     }
-    // Read again under the lock: another process may have written since any earlier read.
     const auto file = m_directory / name;
+    removeStaleTemporaryFiles(file);
+    // Read again under the lock: another process may have written since any earlier read.
     auto current = readWholeFile(file);
-    if (!current && current.error() != FileError::Missing) {
-        return core::unexpected(SettingsError::CannotRead);
+    if (!current && current.error().kind != FileError::Missing) {
+        return core::unexpected(fromFile(current.error()));
     }
     const std::string previous = current ? std::move(current.value()) : std::string();
     Document document = parseDocument(previous);
     setEntry(document, section, key, value);
     const std::string next = serialise(document);
     if (next == previous) {
+        if (const auto checked = checkReplaceable(file, next); !checked) {
+            return core::unexpected(fromFile(checked.error()));
+        }
         return {};
     }
-    if (!replaceFile(file, next)) {
-        return core::unexpected(SettingsError::CannotWrite);
+    if (const auto replaced = replaceFile(file, next); !replaced) {
+        return core::unexpected(fromFile(replaced.error()));
     }
     return {};
 }

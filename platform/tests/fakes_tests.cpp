@@ -27,7 +27,7 @@ TEST(FakeSettingsBackend, RefusedWriteChangesNothing)
     const auto written = backend.write("Nuvra", "Settings", "Splash", "0");
 
     ASSERT_FALSE(written);
-    EXPECT_EQ(written.error(), SettingsError::CannotLock);
+    EXPECT_EQ(written.error().kind, SettingsError::CannotLock);
     EXPECT_EQ(backend.read("Nuvra", "Settings", "Splash"), "1");
 }
 

@@ -7,9 +7,12 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -179,7 +182,7 @@ TEST_F(IniSettingsBackendTest, FolderThatCannotBeCreatedFailsTheWrite)
 
     const auto written = blocked.write("Nuvra", "Settings", "Splash", "1");
     ASSERT_FALSE(written);
-    EXPECT_EQ(written.error(), SettingsError::CannotCreateFolder);
+    EXPECT_EQ(written.error().kind, SettingsError::CannotCreateFolder);
     EXPECT_EQ(blocked.read("Nuvra", "Settings", "Splash"), std::nullopt);
 }
 
@@ -195,7 +198,7 @@ TEST_P(IniInvalidApplication, IsRefusedAndReadsAsAbsent)
 {
     const auto written = m_backend.write(GetParam().application, "Settings", "Key", "v");
     ASSERT_FALSE(written);
-    EXPECT_EQ(written.error(), SettingsError::InvalidName);
+    EXPECT_EQ(written.error().kind, SettingsError::InvalidName);
     EXPECT_EQ(m_backend.read(GetParam().application, "Settings", "Key"), std::nullopt);
     EXPECT_TRUE(folderEntries(m_folder.path()).empty());
 }
@@ -252,7 +255,7 @@ TEST_P(IniCorruption, NextWriteKeepsTheIntactKeys)
 
     if (GetParam().folderInPlaceOfFile) {
         ASSERT_FALSE(written);
-        EXPECT_EQ(written.error(), SettingsError::CannotRead);
+        EXPECT_EQ(written.error().kind, SettingsError::NotRegularFile);
         EXPECT_EQ(m_backend.read("Nuvra", "Settings", "Fresh"), std::nullopt);
         EXPECT_TRUE(std::filesystem::is_directory(m_folder.path() / "Nuvra.ini" / "inside"));
         return;
@@ -278,12 +281,8 @@ INSTANTIATE_TEST_SUITE_P(
                        "[Settings]\nSplash=1\nVariables=a\\",
                        {"Variables"},
                        {{"Splash", "1"}}},
-        CorruptionCase{"unterminated_last_line",
-                       "[Settings]\nSplash=1\nSonus=0",
-                       {"Sonus"},
-                       {{"Splash", "1"}}},
         CorruptionCase{"binary_garbage",
-                       "[Settings]\nSplash=1\nVariables=\x89PNG\r\n\x1a\n\xff\xfe\x00\x01=\x02\n"
+                       "[Settings]\nSplash=1\nVariables=\x89PNG\x1a\r\n\x1a\n\xff\xfe\x00\x01=\x02\n"
                        "Sonus=0\n"sv,
                        {"Variables"},
                        {{"Splash", "1"}, {"Sonus", "0"}}},
@@ -308,6 +307,268 @@ INSTANTIATE_TEST_SUITE_P(
                        {{"Splash", "1"}}},
         CorruptionCase{"empty_file", "", {"Splash"}, {}},
         CorruptionCase{"folder_in_place_of_file", "", {"Splash"}, {}, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- Files edited by hand -------------------------------------------------------------------
+
+struct HandEditCase {
+    const char* name;
+    std::string_view content;
+    std::vector<std::pair<std::string, std::string>> readable; // "section/key" -> value
+    std::string_view section;                                 // written afterwards
+    std::string_view key;
+    std::string_view expected; // the whole file after the write
+};
+
+class IniHandEdited : public IniSettingsBackendTest,
+                      public ::testing::WithParamInterface<HandEditCase> {
+protected:
+    void expectReadable()
+    {
+        for (const auto& [address, value] : GetParam().readable) {
+            const auto slash = address.find('/');
+            EXPECT_EQ(m_backend.read("Nuvra", address.substr(0, slash), address.substr(slash + 1)),
+                      value)
+                << address;
+        }
+    }
+};
+
+TEST_P(IniHandEdited, ReadsWhatAPersonMeantAndKeepsEveryLineOnWrite)
+{
+    const auto& row = GetParam();
+    writeFileText(m_folder.path() / "Nuvra.ini", row.content);
+    expectReadable();
+
+    ASSERT_TRUE(m_backend.write("Nuvra", row.section, row.key, "new"));
+
+    EXPECT_EQ(fileText(m_folder.path() / "Nuvra.ini"), row.expected);
+    EXPECT_EQ(m_backend.read("Nuvra", row.section, row.key), "new");
+    expectReadable();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, IniHandEdited,
+    ::testing::Values(
+        HandEditCase{"crlf_line_ends",
+                     "[Settings]\r\nSplash=0\r\nSonus=1\r\n",
+                     {{"Settings/Splash", "0"}, {"Settings/Sonus", "1"}},
+                     "Settings", "MinNotif",
+                     "[Settings]\r\nSplash=0\r\nSonus=1\r\nMinNotif=new\r\n"},
+        HandEditCase{"crlf_line_ends_new_section",
+                     "[Settings]\r\nSplash=0\r\n",
+                     {{"Settings/Splash", "0"}},
+                     "Position", "Top",
+                     "[Settings]\r\nSplash=0\r\n\r\n[Position]\r\nTop=new\r\n"},
+        HandEditCase{"crlf_key_overwritten_in_place",
+                     "[Settings]\r\nSplash=0\r\nSonus=1\r\n",
+                     {{"Settings/Sonus", "1"}},
+                     "Settings", "Splash",
+                     "[Settings]\r\nSplash=new\r\nSonus=1\r\n"},
+        HandEditCase{"missing_final_newline",
+                     "[Settings]\nSplash=0\nSonus=1",
+                     {{"Settings/Splash", "0"}, {"Settings/Sonus", "1"}},
+                     "Settings", "MinNotif",
+                     "[Settings]\nSplash=0\nSonus=1\nMinNotif=new\n"},
+        HandEditCase{"missing_final_newline_last_key_overwritten",
+                     "[Settings]\nSplash=0\nSonus=1",
+                     {{"Settings/Splash", "0"}},
+                     "Settings", "Sonus",
+                     "[Settings]\nSplash=0\nSonus=new\n"},
+        HandEditCase{"byte_order_mark",
+                     "\xEF\xBB\xBF[Settings]\nSplash=0\n",
+                     {{"Settings/Splash", "0"}},
+                     "Settings", "Sonus",
+                     "\xEF\xBB\xBF[Settings]\nSplash=0\nSonus=new\n"},
+        HandEditCase{"byte_order_mark_crlf_and_no_final_newline",
+                     "\xEF\xBB\xBF[Settings]\r\nSplash=0\r\nSonus=1",
+                     {{"Settings/Splash", "0"}, {"Settings/Sonus", "1"}},
+                     "Settings", "MinNotif",
+                     "\xEF\xBB\xBF[Settings]\r\nSplash=0\r\nSonus=1\r\nMinNotif=new\r\n"},
+        HandEditCase{"unparsed_lines_stay_where_they_stood",
+                     "[Settings]\nSplash=0\nthis line means nothing\nSonus=\\q\nMinNotif=1\n",
+                     {{"Settings/Splash", "0"}, {"Settings/MinNotif", "1"}},
+                     "Settings", "Sonus",
+                     "[Settings]\nSplash=0\nthis line means nothing\nSonus=\\q\nMinNotif=1\n"
+                     "Sonus=new\n"},
+        HandEditCase{"lines_before_any_section_stay",
+                     "Splash=1\n[Settings]\nSonus=0\n",
+                     {{"Settings/Sonus", "0"}},
+                     "Settings", "Splash",
+                     "Splash=1\n[Settings]\nSonus=0\nSplash=new\n"},
+        HandEditCase{"damaged_header_keeps_its_lines_and_the_key_goes_to_its_section",
+                     "[Settings]\nSplash=1\n\n[Posi\x01tion]\nTop=5\n",
+                     {{"Settings/Splash", "1"}},
+                     "Settings", "Sonus",
+                     "[Settings]\nSplash=1\nSonus=new\n\n[Posi\x01tion]\nTop=5\n"},
+        HandEditCase{"damaged_header_lines_are_not_the_sections_keys",
+                     "[Settings]\nSplash=1\n[Posi\x01tion]\nTop=5\n",
+                     {{"Settings/Splash", "1"}},
+                     "Position", "Top",
+                     "[Settings]\nSplash=1\n[Posi\x01tion]\nTop=5\n\n[Position]\nTop=new\n"},
+        HandEditCase{"nul_bytes_kept",
+                     "[Settings]\nSonus=0\x00\nSplash=1\n"sv,
+                     {{"Settings/Splash", "1"}},
+                     "Settings", "Sonus",
+                     "[Settings]\nSonus=0\x00\nSplash=1\nSonus=new\n"sv}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// --- Faults around the file ----------------------------------------------------------------
+
+TEST_F(IniSettingsBackendTest, FifoInPlaceOfTheFileReadsAsAbsentAndFailsTheWrite)
+{
+    const auto file = m_folder.path() / "Nuvra.ini";
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+
+    // Opening a FIFO for reading waits for a writer; neither call may do that.
+    EXPECT_EQ(m_backend.read("Nuvra", "Settings", "Splash"), std::nullopt);
+    const auto written = m_backend.write("Nuvra", "Settings", "Splash", "0");
+
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error().kind, SettingsError::NotRegularFile);
+    EXPECT_EQ(describeSettingsFailure(written.error()),
+              "the settings file " + file.string() + " is not a regular file");
+    EXPECT_TRUE(std::filesystem::is_fifo(file));
+}
+
+// Holds the lock file's lock through a descriptor of its own, as another process would.
+class HeldLock {
+public:
+    explicit HeldLock(const std::filesystem::path& lockFile)
+        : m_fd(::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600))
+    {
+        m_held = m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) == 0;
+    }
+    ~HeldLock() { ::close(m_fd); }
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    bool held() const { return m_held; }
+
+private:
+    int m_fd;
+    bool m_held = false;
+};
+
+TEST_F(IniSettingsBackendTest, HeldLockFailsTheWriteAfterTheWaitAndNeverBlocksReads)
+{
+    IniSettingsBackend backend(m_folder.path(), std::chrono::milliseconds(150));
+    ASSERT_TRUE(backend.write("Nuvra", "Settings", "Splash", "1"));
+    const auto lockFile = m_folder.path() / ".Nuvra.ini.lock";
+    std::optional<HeldLock> other(std::in_place, lockFile);
+    ASSERT_TRUE(other->held());
+
+    EXPECT_EQ(backend.read("Nuvra", "Settings", "Splash"), "1");
+    const auto started = std::chrono::steady_clock::now();
+    const auto written = backend.write("Nuvra", "Settings", "Splash", "0");
+    const auto waited = std::chrono::steady_clock::now() - started;
+
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error().kind, SettingsError::LockTimedOut);
+    EXPECT_GE(waited, std::chrono::milliseconds(150));
+    EXPECT_EQ(describeSettingsFailure(written.error()),
+              "another program keeps the settings locked: " + lockFile.string());
+    EXPECT_EQ(backend.read("Nuvra", "Settings", "Splash"), "1");
+
+    other.reset();
+    EXPECT_TRUE(backend.write("Nuvra", "Settings", "Splash", "0"));
+    EXPECT_EQ(backend.read("Nuvra", "Settings", "Splash"), "0");
+}
+
+pid_t deadProcess()
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
+}
+
+TEST_F(IniSettingsBackendTest, WriteRemovesTemporaryFilesOfDeadWriters)
+{
+    const std::string dead = std::to_string(deadProcess());
+    const std::string alive = std::to_string(::getppid());
+    for (const std::string& name :
+         std::vector<std::string>{".Nuvra.ini." + dead + ".tmp", ".Nuvra.ini." + alive + ".tmp",
+                                  ".Numbers.ini." + dead + ".tmp", ".Nuvra.ini.x1.tmp"}) {
+        writeFileText(m_folder.path() / name, "[Settings]\nhalf");
+    }
+
+    ASSERT_TRUE(m_backend.write("Nuvra", "Settings", "Splash", "1"));
+
+    // A live process may be a writer that cannot be seen from here; other files are not ours.
+    EXPECT_EQ(folderEntries(m_folder.path()),
+              (std::set<std::string>{"Nuvra.ini", ".Nuvra.ini.lock",
+                                     ".Nuvra.ini." + alive + ".tmp",
+                                     ".Numbers.ini." + dead + ".tmp", ".Nuvra.ini.x1.tmp"}));
+}
+
+struct FailureTextCase {
+    const char* name;
+    // Prepares the fault in the folder; gives the backend's folder and the path named.
+    std::pair<std::filesystem::path, std::filesystem::path> (*prepare)(
+        const std::filesystem::path& folder);
+    std::string_view application;
+    SettingsError kind;
+    std::string_view start; // of the text, before the path
+    std::string_view reason;
+};
+
+class IniFailureText : public IniSettingsBackendTest,
+                       public ::testing::WithParamInterface<FailureTextCase> {};
+
+TEST_P(IniFailureText, NamesTheFailingStepThePathAndTheSystemsReason)
+{
+    const auto& row = GetParam();
+    const auto [directory, named] = row.prepare(m_folder.path());
+    IniSettingsBackend backend(directory);
+
+    const auto written = backend.write(row.application, "Settings", "Splash", "1");
+
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error().kind, row.kind);
+    std::string expected(row.start);
+    expected += named.string();
+    expected += ": ";
+    expected += row.reason;
+    EXPECT_EQ(describeSettingsFailure(written.error()), expected);
+}
+
+const std::string kLongName(300, 'n');
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, IniFailureText,
+    ::testing::Values(
+        FailureTextCase{"folder_below_a_file",
+                        [](const std::filesystem::path& folder) {
+                            writeFileText(folder / "file", "x");
+                            return std::pair{folder / "file" / "nuvra", folder / "file" / "nuvra"};
+                        },
+                        "Nuvra", SettingsError::CannotCreateFolder,
+                        "cannot create the settings folder ", "Not a directory"},
+        FailureTextCase{"file_name_too_long",
+                        [](const std::filesystem::path& folder) {
+                            return std::pair{folder, folder / ("." + kLongName + ".ini.lock")};
+                        },
+                        kLongName, SettingsError::CannotLock,
+                        "cannot lock the settings file with ", "File name too long"},
+        FailureTextCase{"folder_in_place_of_the_lock_file",
+                        [](const std::filesystem::path& folder) {
+                            std::filesystem::create_directory(folder / ".Nuvra.ini.lock");
+                            return std::pair{folder, folder / ".Nuvra.ini.lock"};
+                        },
+                        "Nuvra", SettingsError::CannotLock,
+                        "cannot lock the settings file with ", "Is a directory"},
+        FailureTextCase{"folder_in_place_of_the_temporary_file",
+                        [](const std::filesystem::path& folder) {
+                            const auto temporary =
+                                folder / (".Nuvra.ini." + std::to_string(::getpid()) + ".tmp");
+                            std::filesystem::create_directory(temporary);
+                            return std::pair{folder, temporary};
+                        },
+                        "Nuvra", SettingsError::CannotWrite,
+                        "cannot write the settings file ", "Is a directory"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Two processes writing at once ---------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace nuvra::shell {
 namespace {
@@ -39,9 +40,63 @@ TEST_F(SettingsStoreTest, FailedWriteIsDroppedQuietlyButReportedByWrite)
     const auto written = m_store.write("Nuvra", "Settings", "Splash", "0");
 
     ASSERT_FALSE(written);
-    EXPECT_EQ(written.error(), platform::SettingsError::CannotWrite);
+    EXPECT_EQ(written.error().kind, platform::SettingsError::CannotWrite);
     EXPECT_EQ(m_store.ReadSetting("Nuvra", "Settings", "Splash", "1"), "1");
     EXPECT_EQ(m_backend.writeCount(), 2);
+}
+
+TEST_F(SettingsStoreTest, FirstFailedWriteIsToldOnceAndLaterWritesStillTry)
+{
+    std::vector<platform::SettingsError> told;
+    m_store.setFailureListener(
+        [&](const platform::SettingsFailure& failure) { told.push_back(failure.kind); });
+    m_store.WriteSetting("Nuvra", "Settings", "Splash", "0");
+    EXPECT_TRUE(told.empty());
+
+    m_backend.setWriteFailure(platform::SettingsError::CannotWrite);
+    m_store.WriteSetting("Nuvra", "Settings", "Sonus", "1");
+    m_store.WriteSetting("Nuvra", "Settings", "Sonus", "1");
+    // A full disk may have room again by the exit: its writes keep trying.
+    m_backend.setWriteFailure(std::nullopt);
+    m_store.WriteSetting("Nuvra", "Settings", "Sonus", "1");
+
+    EXPECT_EQ(told, std::vector{platform::SettingsError::CannotWrite});
+    EXPECT_FALSE(m_store.isReadOnly());
+    EXPECT_EQ(m_store.ReadSetting("Nuvra", "Settings", "Sonus", "0"), "1");
+    EXPECT_EQ(m_backend.writeCount(), 4);
+}
+
+TEST_F(SettingsStoreTest, LockTimeoutMakesTheStoreReadOnlyWithoutFurtherWaits)
+{
+    int told = 0;
+    m_store.setFailureListener([&](const platform::SettingsFailure&) { ++told; });
+    m_backend.setWriteFailure(platform::SettingsError::LockTimedOut);
+    m_store.WriteSetting("Nuvra", "Version", "Version", "1.4.1");
+    m_backend.setWriteFailure(std::nullopt);
+
+    const auto written = m_store.write("Nuvra", "Settings", "Splash", "0");
+    m_store.WriteSetting("Nuvra", "Settings", "Sonus", "1");
+
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error().kind, platform::SettingsError::LockTimedOut);
+    EXPECT_TRUE(m_store.isReadOnly());
+    EXPECT_EQ(m_backend.writeCount(), 1); // the backend, which would wait, is not asked again
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(m_store.ReadSetting("Nuvra", "Settings", "Sonus", "0"), "0");
+}
+
+TEST_F(SettingsStoreTest, ListenerSetAfterAFailureHearsOfItAtOnce)
+{
+    m_backend.setWriteFailure(platform::SettingsError::NotRegularFile);
+    m_store.WriteSetting("Nuvra", "Settings", "Splash", "0");
+    m_store.WriteSetting("Nuvra", "Settings", "Sonus", "0");
+
+    std::vector<platform::SettingsError> told;
+    m_store.setFailureListener(
+        [&](const platform::SettingsFailure& failure) { told.push_back(failure.kind); });
+    m_store.WriteSetting("Nuvra", "Settings", "MinNotif", "0");
+
+    EXPECT_EQ(told, std::vector{platform::SettingsError::NotRegularFile});
 }
 
 struct FlagCase {

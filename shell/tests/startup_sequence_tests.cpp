@@ -24,10 +24,10 @@ public:
     {
         return m_store.read(application, section, key);
     }
-    core::Result<void, platform::SettingsError> write(std::string_view application,
-                                                      std::string_view section,
-                                                      std::string_view key,
-                                                      std::string_view value) override
+    core::Result<void, platform::SettingsFailure> write(std::string_view application,
+                                                        std::string_view section,
+                                                        std::string_view key,
+                                                        std::string_view value) override
     {
         written.push_back(std::string(section) + "/" + std::string(key));
         return m_store.write(application, section, key, value);

@@ -3,6 +3,7 @@
 #include "art/palette.h"
 #include "platform/twips.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -22,6 +23,9 @@ constexpr int kFadeOutBottom = 5;
 constexpr int kStepIntervalMs = 8;
 constexpr int kSequenceIntervalMs = 250;
 constexpr int kFadeOutAtTick = 4;
+constexpr int kMessageFadeOutAtTick = 40; // ten seconds
+constexpr int kMessageWidthTwips = 6000;
+constexpr int kMessageMarginTwips = 300;
 
 art::PopupPicture pictureFor(const QString& kind)
 {
@@ -41,7 +45,7 @@ art::PopupPicture pictureFor(const QString& kind)
 PopupWindow::PopupWindow(const QString& kind, const QString& toolboxName, const QString& letter)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
                            Qt::WindowDoesNotAcceptFocus),
-      m_picture(pictureFor(kind))
+      m_picture(pictureFor(kind)), m_fadeOutAtTick(kFadeOutAtTick)
 {
     setObjectName("pop");
     setWindowTitle("Nuvra Popup");
@@ -88,7 +92,7 @@ PopupWindow::PopupWindow(const QString& kind, const QString& toolboxName, const 
     });
     m_sequence.setInterval(kSequenceIntervalMs);
     connect(&m_sequence, &QTimer::timeout, this, [this] {
-        if (++m_ticks == kFadeOutAtTick) {
+        if (++m_ticks == m_fadeOutAtTick) {
             m_fadeIn.stop();
             m_fadeOut.start();
             m_sequence.stop();
@@ -96,6 +100,46 @@ PopupWindow::PopupWindow(const QString& kind, const QString& toolboxName, const 
     });
     m_fadeIn.start();
     m_sequence.start();
+}
+
+PopupWindow* PopupWindow::message(const QString& text)
+{
+    auto* popup = new PopupWindow("message", {}, {});
+    popup->m_fadeOutAtTick = kMessageFadeOutAtTick;
+    auto* label = popup->findChild<QLabel*>("Label");
+    // A long path has no spaces; let it wrap after its slashes.
+    QString shown = text;
+    shown.replace('/', QStringLiteral("/\u200B"));
+    label->setText(shown);
+    label->setWordWrap(true);
+    label->setAccessibleName(text);
+    label->setVisible(true);
+    const int margin = twipsToPixels(kMessageMarginTwips);
+    const int width = twipsToPixels(kMessageWidthTwips);
+    const int height = label->heightForWidth(width - 2 * margin) + 2 * margin;
+    popup->setFixedSize(width, std::max(height, twipsToPixels(kHeightTwips) / 2));
+    label->setGeometry(margin, margin, width - 2 * margin, popup->height() - 2 * margin);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        popup->move(screen->geometry().center() - popup->rect().center());
+    popup->setAccessibleName(text);
+    return popup;
+}
+
+void PopupWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_fadeOutAtTick == kFadeOutAtTick)
+        return;
+    // The window never takes the focus, so a screen reader hears of the warning this way.
+    QAccessibleEvent alert(findChild<QLabel*>("Label"), QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void PopupWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (m_fadeOutAtTick != kFadeOutAtTick)
+        close();
+    QWidget::mousePressEvent(event);
 }
 
 void PopupWindow::applyOpacity()

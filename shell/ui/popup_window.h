@@ -20,6 +20,9 @@ public:
 
     // kind: "copy", "altr", "shiftr", "shortcut" or anything else (the plain background).
     PopupWindow(const QString& kind, const QString& toolboxName, const QString& letter);
+    // A warning to read: the plain background with the text, held long enough to read it
+    // (a click closes it sooner) and announced to assistive technology.
+    static PopupWindow* message(const QString& text);
 
     int opacityCounter() const { return m_counter; }
 
@@ -28,6 +31,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -39,6 +44,7 @@ private:
     QTimer m_sequence;
     int m_counter = 0;
     int m_ticks = 0;
+    int m_fadeOutAtTick;
 };
 
 } // namespace nuvra::shell::ui
