@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -18,6 +19,7 @@
 #include <QTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 using namespace nuvra;
 
@@ -372,6 +374,21 @@ private slots:
         run.calculator->commands().trigger("mnusplash"); // writes at once, and fails again
         QCoreApplication::processEvents();
         QVERIFY(!run.calculator->settingsWarning());
+    }
+
+    void fifoAsTheSettingsFileStartsWithTheDefaults()
+    {
+        // Reading a FIFO would wait for a writer that never comes.
+        Run run("/fifo", [](const QString& folder) {
+            QVERIFY(QDir(folder).mkdir("fifo"));
+            QCOMPARE(::mkfifo(QFile::encodeName(folder + "/fifo/Nuvra.ini").constData(), 0600),
+                     0);
+        });
+        QVERIFY(run.calculator->start({}));
+        QVERIFY(run.calculator->menu().isChecked("mnuangleD"));
+        QTRY_VERIFY(run.calculator->settingsWarning());
+        QVERIFY(run.calculator->settingsWarning()->accessibleName().contains(
+            "/fifo/Nuvra.ini is not a regular file"));
     }
 
     void rpnStackControlsHelpTooReachTheButlerLabel()
