@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <fcntl.h>
 #include <iterator>
+#include <memory>
+#include <mutex>
 #include <sys/file.h>
 #include <system_error>
 #include <thread>
@@ -354,9 +357,64 @@ std::string fileName(std::string_view application)
     return name;
 }
 
-// Waits for an exclusive lock on the lock file for at most `wait`, in growing steps; the lock
-// is held until the descriptor closes. A writer holds it for milliseconds, so a longer wait
-// means a stuck process, and the caller is better off failing than hanging.
+// A blocking flock on a duplicate of the lock file's descriptor, in a thread of its own, so
+// that the caller can stop waiting. Blocking rather than polling keeps the kernel's queue of
+// waiters: a poller loses the lock again and again to a writer that takes it back at once.
+// When the caller gives up, the waiter stays blocked until the holder lets go, then closes the
+// last descriptor, which releases the lock it got.
+class LockWaiter {
+public:
+    static std::shared_ptr<LockWaiter> start(int fd)
+    {
+        auto waiter = std::make_shared<LockWaiter>();
+        waiter->m_fd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+        if (waiter->m_fd < 0) {
+            return nullptr;
+        }
+        std::thread([waiter] { waiter->run(); }).detach();
+        return waiter;
+    }
+
+    // 0 once locked, the error number of a failed flock, or nullopt after `wait`; in that case
+    // the waiter is abandoned.
+    std::optional<int> wait(std::chrono::milliseconds wait)
+    {
+        std::unique_lock guard(m_mutex);
+        if (!m_done.wait_for(guard, wait, [this] { return m_result.has_value(); })) {
+            m_abandoned = true;
+            return std::nullopt;
+        }
+        return m_result;
+    }
+
+private:
+    void run()
+    {
+        int result = 0;
+        while (::flock(m_fd, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                result = errno;
+                break;
+            }
+        }
+        std::lock_guard guard(m_mutex);
+        m_result = result;
+        // Closing a duplicate keeps the lock while the caller's descriptor is open; after an
+        // abandoned wait it was the last one, and the lock goes with it.
+        ::close(m_fd);
+        m_done.notify_all();
+    }
+
+    int m_fd = -1;
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    std::optional<int> m_result;
+    bool m_abandoned = false;
+};
+
+// Takes an exclusive lock on the lock file, waiting at most `wait`; the lock is held until the
+// descriptor closes. A writer holds it for milliseconds, so a longer wait means a stuck
+// process, and the caller is better off failing than hanging.
 core::Result<FileDescriptor, SettingsFailure> lockExclusively(const std::filesystem::path& lockFile,
                                                               std::chrono::milliseconds wait)
 {
@@ -365,22 +423,23 @@ core::Result<FileDescriptor, SettingsFailure> lockExclusively(const std::filesys
     if (!fd.isOpen()) {
         return core::unexpected(SettingsFailure{SettingsError::CannotLock, errno, lockFile});
     }
-    const auto deadline = std::chrono::steady_clock::now() + wait;
-    auto pause = std::chrono::milliseconds(1);
-    while (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
-        if (errno == EINTR) {
-            continue;
-        }
-        if (errno != EWOULDBLOCK) {
+    int result = 0;
+    do {
+        result = ::flock(fd.get(), LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
+    } while (result == EINTR);
+    if (result == EWOULDBLOCK) {
+        const auto waiter = LockWaiter::start(fd.get());
+        if (!waiter) {
             return core::unexpected(SettingsFailure{SettingsError::CannotLock, errno, lockFile});
         }
-        const auto now = std::chrono::steady_clock::now();
-        if (now >= deadline) {
+        const auto waited = waiter->wait(wait);
+        if (!waited) {
             return core::unexpected(SettingsFailure{SettingsError::LockTimedOut, 0, lockFile});
         }
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
-            pause, deadline - now));
-        pause = std::min(pause * 2, std::chrono::milliseconds(50));
+        result = *waited;
+    }
+    if (result != 0) {
+        return core::unexpected(SettingsFailure{SettingsError::CannotLock, result, lockFile});
     }
     return fd;
 }
