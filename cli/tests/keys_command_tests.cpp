@@ -95,6 +95,16 @@ TEST(KeysCommand, BatchRunsAFreshSessionPerLine)
     EXPECT_EQ(run.out, "20\nundefined\n5\n0\n");
 }
 
+TEST(KeysCommand, LongTypingStopsAtTheEntryBound)
+{
+    // 400 nines are kept and 600 refused; Backspace makes room for one more digit.
+    const CliRun run = runKeys({"--json", std::string(1000, '9') + "{Back}1"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string entry = std::string(399, '9') + "1";
+    EXPECT_EQ(run.out, "{\"shown\":\"" + entry + "\",\"entry\":\"" + entry +
+                           "\",\"stack\":[],\"history\":[],\"beeps\":600}\n");
+}
+
 TEST(KeysCommand, UsageErrors)
 {
     EXPECT_EQ(runKeys({}).status, 2);

@@ -207,6 +207,15 @@ TEST(ShownText, AChangeClosesTheCopyPasteStrip)
     EXPECT_FALSE(display.copyPasteStripOpen());
 }
 
+TEST(TypingBox, TakesNoMoreThanTheEntryBound)
+{
+    DisplayValue display;
+    display.setTypingBox(std::string(450, '7'));
+    EXPECT_EQ(display.entry(), std::string(400, '7'));
+    EXPECT_EQ(display.typingBox(), std::string(400, '7'));
+    EXPECT_TRUE(display.entryFull());
+}
+
 TEST(TypingBox, TakesDigitsOnlyAndCopiesToTheEntry)
 {
     DisplayValue display;
@@ -276,6 +285,11 @@ struct LargePatternCase {
     std::string text;
     double readBack;
 };
+
+void PrintTo(const LargePatternCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class LargeFormatWithPatternTest : public testing::TestWithParam<LargePatternCase> {};
 
