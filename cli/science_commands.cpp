@@ -1,3 +1,4 @@
+#include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/commands.h"
 #include "core/number_text.h"
@@ -158,11 +159,12 @@ int runSciCommand(const std::vector<std::string>& args, std::istream& in, std::o
             ok = ok && parsed.has_value();
             angle = parsed.value_or(AngularSystem::Degrees);
         } else if (name == "--log-mode") {
-            if (value == "1")
+            const std::optional<int> mode = readIntegerArgument(value);
+            if (mode == 1)
                 logMode = sci::LogKeyMode::NaturalLog;
-            else if (value == "2")
+            else if (mode == 2)
                 logMode = sci::LogKeyMode::Log10;
-            else if (value == "3")
+            else if (mode == 3)
                 logMode = sci::LogKeyMode::AntiLog10;
             else
                 ok = false;

@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeysCase{"two_decimals_grouped", {"--decimals", "2", "--grouping", "1234.5"}, "1,234.5"},
         KeysCase{"two_decimals_keep_typed_digits", {"--decimals", "2", "1.05"}, "1.05"},
         KeysCase{"two_decimals_result_rounded", {"--decimals", "2", "2/3="}, ".67"},
+        KeysCase{"decimals_with_leading_zero", {"--decimals", "02", "2/3="}, ".67"},
         KeysCase{"four_decimals_half_without_zero", {"--decimals", "4", "1/2="}, ".5"},
         KeysCase{"c_key_cancels_once", {"--json", "5+3={C}"},
                  R"({"shown":"0","entry":"0","stack":[],"history":[["5 +3","8"]],"beeps":0})"},
@@ -109,6 +110,7 @@ TEST(KeysCommand, UsageErrors)
 {
     EXPECT_EQ(runKeys({}).status, 2);
     EXPECT_EQ(runKeys({"--decimals", "3", "1"}).status, 2);
+    EXPECT_EQ(runKeys({"--decimals", "2.0", "1"}).status, 2);
     EXPECT_EQ(runKeys({"--bogus", "1"}).status, 2);
     const CliRun unknownKey = runKeys({"1{Nope}"});
     EXPECT_EQ(unknownKey.status, 2);

@@ -70,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"cotangent_of_zero", "sci", {"cot", "0"}, "infinity"},
         CommandCase{"turns", "sci", {"--angle", "turn", "sin", "0.25"}, "1"},
         CommandCase{"log_mode_2", "sci", {"--log-mode", "2", "Ln", "1000"}, "3"},
+        CommandCase{"log_mode_with_leading_zero", "sci", {"--log-mode", "02", "Ln", "1000"}, "3"},
         CommandCase{"antilog_json",
                     "sci",
                     {"--json", "--log-mode", "3", "Ln", "2"},
