@@ -29,6 +29,11 @@ expect "full output device is named" "nuvra-cli: cannot write the output: No spa
 message=$("$cli" keys - 2>&1 >/dev/full <<<$'1+2=\n3*4=')
 expect "full output device in a batch exits 1" "1" "$?"
 
+message=$("$cli" sci Sin hello 2>&1)
+expect "display that is no number exits 2" "2" "$?"
+expect "display that is no number is named" "nuvra-cli sci: the display 'hello' is no number" \
+    "$message"
+
 "$cli" >/dev/null 2>&1
 expect "no command exits 2" "2" "$?"
 "$cli" frobnicate >/dev/null 2>&1
