@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <cstdint>
 
 namespace {
 
@@ -67,6 +68,34 @@ void EntryPipelineTypedDigit(benchmark::State& state)
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 BENCHMARK(EntryPipelineTypedDigit)->Arg(9)->Arg(2);
+
+// One more key after range(0) typed digits: the digit that the full entry refuses, or (with
+// range(1) set) Backspace and a digit that goes through the whole pipeline again. The
+// per-key time must not grow with the digits typed before.
+void EntryPipelineKeyAfterLongTyping(benchmark::State& state)
+{
+    CountingFeedback sounds;
+    Session session(sounds);
+    Engine engine(session);
+    for (std::int64_t i = 0; i < state.range(0); ++i)
+        engine.digit(static_cast<int>(i % 9) + 1, KeyPath::Keyboard);
+    const bool edit = state.range(1) != 0;
+    for (auto _ : state) {
+        if (edit)
+            engine.backspace();
+        engine.digit(7, KeyPath::Keyboard);
+        benchmark::DoNotOptimize(session.display.shown().data());
+    }
+    const double keysPerIteration = edit ? 2.0 : 1.0;
+    state.SetItemsProcessed(static_cast<std::int64_t>(keysPerIteration) * state.iterations());
+    state.counters["per_key"] = benchmark::Counter(
+        keysPerIteration, benchmark::Counter::kIsIterationInvariantRate |
+                              benchmark::Counter::kInvert);
+}
+BENCHMARK(EntryPipelineKeyAfterLongTyping)
+    ->ArgNames({"typed", "edit"})
+    ->Args({100000, 0})
+    ->Args({100000, 1});
 
 // A result set into the entry: the pattern path of the pipeline.
 void EntryPipelineResult(benchmark::State& state)

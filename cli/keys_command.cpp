@@ -1,3 +1,4 @@
+#include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
@@ -152,14 +153,14 @@ int runKeysCommand(const std::vector<std::string>& args, std::istream& in, std::
         } else if (arg == "--grouping") {
             options.grouping = true;
         } else if (arg == "--decimals" && i + 1 < args.size()) {
-            const std::string& value = args[++i];
-            if (value == "0")
+            const std::optional<int> value = readIntegerArgument(args[++i]);
+            if (value == 0)
                 options.decimals = core::DecimalsMode::None;
-            else if (value == "2")
+            else if (value == 2)
                 options.decimals = core::DecimalsMode::Two;
-            else if (value == "4")
+            else if (value == 4)
                 options.decimals = core::DecimalsMode::Four;
-            else if (value == "9")
+            else if (value == 9)
                 options.decimals = core::DecimalsMode::All;
             else {
                 err << kUsage;

@@ -1,7 +1,9 @@
 #include "cli/batch.h"
 #include "cli/commands.h"
+#include "cli/output_status.h"
 #include "cli/setting_command.h"
 
+#include <cerrno>
 #include <iostream>
 #include <string_view>
 
@@ -34,9 +36,7 @@ void printUsage(std::ostream& out, const std::vector<CommandEntry>& commands)
     out << "Give - as the last argument to take one input per line from standard input.\n";
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int runCommandLine(int argc, char** argv)
 {
     const std::vector<CommandEntry> commands = allCommands();
     if (argc < 2) {
@@ -55,4 +55,13 @@ int main(int argc, char** argv)
     }
     printUsage(std::cerr, commands);
     return nuvra::cli::kUsageError;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    errno = 0;
+    const int status = runCommandLine(argc, argv);
+    return nuvra::cli::checkOutput(std::cout, std::cerr, status);
 }

@@ -1,3 +1,4 @@
+#include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/commands.h"
 #include "core/number_text.h"
@@ -5,6 +6,7 @@
 #include "core/feedback.h"
 #include "core/session.h"
 #include "eval/expression_evaluator.h"
+#include "sci/key_action.h"
 #include "sci/memory_tax.h"
 #include "sci/science_state.h"
 #include "sci/scientific_keys.h"
@@ -158,11 +160,12 @@ int runSciCommand(const std::vector<std::string>& args, std::istream& in, std::o
             ok = ok && parsed.has_value();
             angle = parsed.value_or(AngularSystem::Degrees);
         } else if (name == "--log-mode") {
-            if (value == "1")
+            const std::optional<int> mode = readIntegerArgument(value);
+            if (mode == 1)
                 logMode = sci::LogKeyMode::NaturalLog;
-            else if (value == "2")
+            else if (mode == 2)
                 logMode = sci::LogKeyMode::Log10;
-            else if (value == "3")
+            else if (mode == 3)
                 logMode = sci::LogKeyMode::AntiLog10;
             else
                 ok = false;
@@ -186,6 +189,11 @@ int runSciCommand(const std::vector<std::string>& args, std::istream& in, std::o
         state.logKeyMode = logMode;
         session.angularSystem = angle;
         session.display.setEntry(display);
+        // The key would end silently and leave the text as if it were its result.
+        if (sci::readsDisplayNumber(*key) && !sci::readDisplayValue(session.display)) {
+            err << "nuvra-cli sci: the display '" << display << "' is no number\n";
+            return false;
+        }
         if (finished) {
             session.engine.operandTaken = true;
             session.engine.clearOnDigit = true;
@@ -229,8 +237,9 @@ std::optional<sci::StatisticsSummary> summaryFromName(std::string_view name)
     return std::nullopt;
 }
 
-void runStatistics(sci::StatisticsSummary summary, const std::vector<std::string>& values,
-                   bool json, std::ostream& out)
+// Returns false, with a message on err, for a value that the page refuses as no number.
+bool runStatistics(sci::StatisticsSummary summary, const std::vector<std::string>& values,
+                   bool json, std::ostream& out, std::ostream& err)
 {
     core::CountingFeedback feedback;
     core::Session session(feedback);
@@ -238,18 +247,24 @@ void runStatistics(sci::StatisticsSummary summary, const std::vector<std::string
     sci::StatisticsPage page(session, state);
     for (const std::string& value : values) {
         session.display.setEntry(value);
+        const std::size_t count = page.items().size();
         page.insert();
+        if (page.items().size() == count) {
+            err << "nuvra-cli stats: the value '" << value << "' is no number\n";
+            return false;
+        }
     }
     page.summarise(summary);
     if (!json) {
         out << page.resultText() << '\n';
-        return;
+        return true;
     }
     out << "{\"result\":" << jsonString(page.resultText())
         << ",\"count\":" << jsonString(page.countText()) << ",\"items\":[";
     for (std::size_t i = 0; i < page.items().size(); ++i)
         out << (i ? "," : "") << jsonString(page.items()[i]);
     out << "],\"beeps\":" << feedback.beeps() << "}\n";
+    return true;
 }
 
 int runStatsCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
@@ -273,12 +288,10 @@ int runStatsCommand(const std::vector<std::string>& args, std::istream& in, std:
             std::vector<std::string> lineValues;
             for (std::string value; words >> value;)
                 lineValues.push_back(value);
-            runStatistics(*summary, lineValues, json, out);
-            return true;
+            return runStatistics(*summary, lineValues, json, out, err);
         });
     }
-    runStatistics(*summary, values, json, out);
-    return 0;
+    return runStatistics(*summary, values, json, out, err) ? 0 : kUsageError;
 }
 
 // ---- strip ---------------------------------------------------------------------------------

@@ -1,3 +1,4 @@
+#include "cli/arguments.h"
 #include "cli/batch.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
@@ -12,7 +13,6 @@
 #include "tools/mortgage/mortgage_schedule.h"
 #include "tools/wordify/wordify.h"
 
-#include <charconv>
 #include <functional>
 #include <optional>
 #include <ostream>
@@ -47,15 +47,6 @@ int runWithArguments(const Words& args, bool wholeLine, std::istream& in, std::o
         }
         return handle(full);
     });
-}
-
-std::optional<int> readInteger(std::string_view text)
-{
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
 }
 
 std::string joined(std::span<const std::string_view> names)
@@ -172,7 +163,7 @@ int runFinanceCommand(const Words& args, std::istream& in, std::ostream& out, st
         if (kind == "simple") {
             result = SimpleInterest(v[0], v[1], v[2], v[3], v[4]);
         } else {
-            const auto frequency = readInteger(words[5]);
+            const auto frequency = readIntegerArgument(words[5]);
             if (!frequency || *frequency < 0 || *frequency > 2) {
                 err << "nuvra-cli finance: the frequency F is 0 (annually), 1 (half-yearly) or 2 "
                        "(quarterly)\n";
@@ -296,7 +287,7 @@ int runCalendarCommand(const Words& args, std::istream& in, std::ostream& out, s
     std::size_t i = 0;
     for (; i < args.size() && args[i].rfind("--", 0) == 0; ++i) {
         const auto value = args[i] == "--first-day" && i + 1 < args.size()
-                               ? readInteger(args[i + 1])
+                               ? readIntegerArgument(args[i + 1])
                                : std::nullopt;
         if (!value || *value < 1 || *value > 7) {
             err << kCalendarUsage;
@@ -313,8 +304,8 @@ int runCalendarCommand(const Words& args, std::istream& in, std::ostream& out, s
     }
     const bool batch = positional.back() == "-";
     return runWithArguments(positional, false, in, out, [&](const Words& words) {
-        const auto year = words.size() == 2 ? readInteger(words[0]) : std::nullopt;
-        const auto month = words.size() == 2 ? readInteger(words[1]) : std::nullopt;
+        const auto year = words.size() == 2 ? readIntegerArgument(words[0]) : std::nullopt;
+        const auto month = words.size() == 2 ? readIntegerArgument(words[1]) : std::nullopt;
         if (!year || !month || *year < tools::calendar::kFirstYear ||
             *year > tools::calendar::kLastYear || *month < 1 || *month > 12) {
             err << "nuvra-cli calendar: YEAR is 1 to 9999 and MONTH 1 to 12\n";
@@ -367,7 +358,7 @@ int runConstantCommand(const Words& args, std::istream& in, std::ostream& out, s
         return kUsageError;
     }
     return runEachInput(args[0], in, out, [&](const std::string& text) {
-        const auto number = readInteger(text);
+        const auto number = readIntegerArgument(text);
         const auto constant = number ? tools::constants::constantAt(*number) : std::nullopt;
         if (!constant) {
             err << "nuvra-cli constant: N is a whole number from 0 to 41\n";

@@ -2,7 +2,6 @@
 
 #include "core/number_text.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace nuvra::core {
@@ -66,19 +65,13 @@ std::string FormatWithPattern(double value, std::string_view pattern)
 
     const bool negative = std::signbit(value);
     // 15 significant digits and the exponent of the first one: value = d.ddd x 10^exponent.
-    char scientific[40];
-    auto conversion = std::to_chars(scientific, scientific + sizeof scientific, std::fabs(value),
-                                    std::chars_format::scientific, 14);
     std::string digits;
-    const char* p = scientific;
-    for (; p < conversion.ptr && *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9')
-            digits += *p;
-    }
     int exponent = 0;
-    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), conversion.ptr, exponent);
-    if (value == 0.0)
-        digits.clear();
+    if (value != 0.0) {
+        const FifteenDigits rounded = roundToFifteenDigits(std::fabs(value));
+        digits.assign(rounded.digits.begin(), rounded.digits.end());
+        exponent = rounded.exponent;
+    }
 
     // Keep the digits down to the last decimal place and round half away from zero.
     const long keep = static_cast<long>(exponent) + 1 + places;

@@ -73,6 +73,12 @@ void DisplayValue::setShown(std::string text)
     m_copyPasteStripOpen = false;
 }
 
+bool DisplayValue::entryFull() const
+{
+    const std::size_t sign = !m_entry.empty() && m_entry[0] == '-' ? 1 : 0;
+    return m_entry.size() - sign >= kMaxEntryLength;
+}
+
 bool DisplayValue::typingBoxAccepts(char key) const
 {
     return (key >= '0' && key <= '9') || key == '\b';
@@ -80,6 +86,9 @@ bool DisplayValue::typingBoxAccepts(char key) const
 
 void DisplayValue::setTypingBox(std::string text)
 {
+    const std::size_t sign = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (text.size() > kMaxEntryLength + sign)
+        text.resize(kMaxEntryLength + sign);
     if (text == m_typingBox)
         return;
     setEntry(std::move(text), EntryEdit::Typed);

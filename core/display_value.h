@@ -30,6 +30,12 @@ inline constexpr FontStep kSmallFont{10, 430};
 // Up to 11 characters large, 12 to 17 medium, 18 to 26 small; longer entries keep the step.
 std::optional<FontStep> fontStepForLength(std::size_t entryLength);
 
+// The most characters a typed entry holds besides a leading "-". Every integer up to the
+// largest double has at most 309 digits, and "0." with the 323 zeros before the first digit of
+// the smallest double and then 17 digits (enough to tell any two doubles apart) is 342; longer
+// entries say nothing more, and each key would re-read the whole entry.
+inline constexpr std::size_t kMaxEntryLength = 400;
+
 // Who changed the entry: the user typing it (digits, point, sign, backspace), or a result set
 // into it. A typed entry keeps the digits after the point as typed; a result is printed with
 // the entry pattern.
@@ -48,7 +54,11 @@ public:
     void appendToEntry(std::string_view text) { setEntry(m_entry + std::string(text), EntryEdit::Typed); }
     void setShown(std::string text);
 
-    // The typing box takes only digits and Backspace; its text is copied to the entry.
+    // Whether a typed digit or point would take the entry past kMaxEntryLength.
+    bool entryFull() const;
+
+    // The typing box takes only digits and Backspace; its text is copied to the entry, cut to
+    // kMaxEntryLength characters.
     bool typingBoxAccepts(char key) const;
     void setTypingBox(std::string text);
 

@@ -86,11 +86,16 @@ void Engine::digit(int value, KeyPath path)
     else
         BeginDigitEntry();
     DisplayValue& display = m_session.display;
-    // While typing, the entry keeps at most the mode's number of decimals.
+    // While typing, the entry keeps at most the mode's number of decimals and kMaxEntryLength
+    // characters.
     const int places = decimalPlaces(display.settings().decimalsMode);
     const std::size_t point = display.entry().find('.');
     if (places >= 0 && point != std::string::npos &&
         display.entry().size() - point - 1 >= static_cast<std::size_t>(places)) {
+        m_session.feedback.beep();
+        return;
+    }
+    if (display.entryFull()) {
         m_session.feedback.beep();
         return;
     }
@@ -105,8 +110,10 @@ void Engine::AppendDecimalPoint(KeyPath path)
     DisplayValue& display = m_session.display;
     if (display.settings().decimalsMode == DecimalsMode::None)
         return;
-    // A second point is refused, also after a point that no fraction digit follows yet.
-    if (display.entryHasFraction() || display.entry().find('.') != std::string::npos) {
+    // A second point is refused, also after a point that no fraction digit follows yet, and so
+    // is a point on a full entry.
+    if (display.entryHasFraction() || display.entry().find('.') != std::string::npos ||
+        display.entryFull()) {
         m_session.feedback.beep();
         return;
     }

@@ -1,5 +1,6 @@
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -171,6 +172,28 @@ double ReadLeadingNumber(std::string_view text)
     return convertNumber(text.substr(start, length));
 }
 
+FifteenDigits roundToFifteenDigits(double magnitude)
+{
+    char scientific[40];
+    const auto conversion = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
+                                          std::chars_format::scientific, 14);
+    FifteenDigits rounded{};
+    std::size_t count = 0;
+    const char* p = scientific;
+    for (; p < conversion.ptr && *p != 'e'; ++p) {
+        if (isDigit(*p) && count < rounded.digits.size())
+            rounded.digits[count++] = *p;
+    }
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), conversion.ptr, rounded.exponent);
+    // From 1.797693134862315E+308 up to the largest double the nearest 15 digits are
+    // 1.79769313486232E+308, which lies beyond the largest double plus half its spacing.
+    static constexpr std::string_view kLargestDigits = "179769313486231";
+    if (rounded.exponent == 308 &&
+        std::string_view(rounded.digits.data(), rounded.digits.size()) > kLargestDigits)
+        std::copy(kLargestDigits.begin(), kLargestDigits.end(), rounded.digits.begin());
+    return rounded;
+}
+
 std::size_t NumberToText(double value, char* buffer)
 {
     char* out = buffer;
@@ -196,26 +219,23 @@ std::size_t NumberToText(double value, char* buffer)
     // Shortest round-trip digits first; only a value that needs more than 15 significant
     // digits is rounded to 15. Both give the same digits whenever the shortest form fits.
     char scientific[40];
-    auto conversion = std::to_chars(scientific, scientific + sizeof scientific, value,
-                                    std::chars_format::scientific);
+    const auto conversion = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                          std::chars_format::scientific);
     char digits[20];
     int digitCount = 0;
     const char* p = scientific;
-    auto collect = [&](const char* end) {
-        digitCount = 0;
-        for (p = scientific; p < end && *p != 'e'; ++p) {
-            if (isDigit(*p) && digitCount < 20)
-                digits[digitCount++] = *p;
-        }
-    };
-    collect(conversion.ptr);
-    if (digitCount > 15) {
-        conversion = std::to_chars(scientific, scientific + sizeof scientific, value,
-                                   std::chars_format::scientific, 14);
-        collect(conversion.ptr);
+    for (; p < conversion.ptr && *p != 'e'; ++p) {
+        if (isDigit(*p) && digitCount < 20)
+            digits[digitCount++] = *p;
     }
     int exponent = 0;
     std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), conversion.ptr, exponent);
+    if (digitCount > 15) {
+        const FifteenDigits rounded = roundToFifteenDigits(value);
+        std::memcpy(digits, rounded.digits.data(), rounded.digits.size());
+        digitCount = static_cast<int>(rounded.digits.size());
+        exponent = rounded.exponent;
+    }
     while (digitCount > 1 && digits[digitCount - 1] == '0')
         --digitCount;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +14,18 @@ double ReadLeadingNumber(std::string_view text);
 
 // The shortest text of a double with at most 15 significant digits: "." as the decimal point,
 // "0.5" for magnitudes below 1, no grouping, and "1.5E+15" / "1E-05" outside 1E-4 .. 1E+15.
+// The digits are those of roundToFifteenDigits, so the largest double prints as
+// "1.79769313486231E+308" and every text of a finite value reads back finite.
 std::string NumberToText(double value);
+
+// The 15 significant digits of a finite magnitude above 0 and the decimal exponent of the first
+// (magnitude ~ d.dddddddddddddd x 10^exponent). Rounded to nearest, but toward zero where the
+// nearest would lie beyond the largest double, so that a text of these digits reads back finite.
+struct FifteenDigits {
+    std::array<char, 15> digits;
+    int exponent;
+};
+FifteenDigits roundToFifteenDigits(double magnitude);
 
 // Writes NumberToText(value) into a caller's buffer of at least kNumberTextCapacity characters
 // and returns the length; the allocation-free form for inner loops.

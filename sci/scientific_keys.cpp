@@ -222,6 +222,12 @@ std::optional<ScientificKey> scientificKeyFromName(std::string_view name)
     return std::nullopt;
 }
 
+bool readsDisplayNumber(ScientificKey key)
+{
+    return key != ScientificKey::Factorial && key != ScientificKey::Pie &&
+           key != ScientificKey::DoubleZero;
+}
+
 void pressScientificKey(ScientificKey key, Session& session, const ScienceState& state)
 {
     switch (key) {

@@ -43,6 +43,10 @@ std::optional<ScientificKey> scientificKeyFromName(std::string_view name);
 // The literal the pi key writes (not PiValue()).
 inline constexpr std::string_view kPieText = "3.14159265358979";
 
+// Whether the key works on the display as one whole number, and so does nothing on a display
+// that is no number. Factorial reads the leading number; pi and 00 do not read the display.
+bool readsDisplayNumber(ScientificKey key);
+
 // Applies one key to the display value of the session: the result is written as the new
 // entry, the step goes to the history and the key ends with FinishKeyAction. The log key reads
 // its mode from the science state.

@@ -22,6 +22,18 @@ expect "rpn json" '{"shown":"2","entry":"2","stack":["8"],"history":[[" 5 +3","8
 expect "number" "12" "$("$cli" number 12abc)"
 expect "batch" $'20\n.5' "$(printf '2+3*4=\n1/2=\n' | "$cli" keys -)"
 
+message=$("$cli" number 5 2>&1 >/dev/full)
+expect "full output device exits 1" "1" "$?"
+expect "full output device is named" "nuvra-cli: cannot write the output: No space left on device" \
+    "$message"
+message=$("$cli" keys - 2>&1 >/dev/full <<<$'1+2=\n3*4=')
+expect "full output device in a batch exits 1" "1" "$?"
+
+message=$("$cli" sci Sin hello 2>&1)
+expect "display that is no number exits 2" "2" "$?"
+expect "display that is no number is named" "nuvra-cli sci: the display 'hello' is no number" \
+    "$message"
+
 "$cli" >/dev/null 2>&1
 expect "no command exits 2" "2" "$?"
 "$cli" frobnicate >/dev/null 2>&1

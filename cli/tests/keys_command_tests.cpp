@@ -62,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeysCase{"two_decimals_grouped", {"--decimals", "2", "--grouping", "1234.5"}, "1,234.5"},
         KeysCase{"two_decimals_keep_typed_digits", {"--decimals", "2", "1.05"}, "1.05"},
         KeysCase{"two_decimals_result_rounded", {"--decimals", "2", "2/3="}, ".67"},
+        KeysCase{"decimals_with_leading_zero", {"--decimals", "02", "2/3="}, ".67"},
         KeysCase{"four_decimals_half_without_zero", {"--decimals", "4", "1/2="}, ".5"},
         KeysCase{"c_key_cancels_once", {"--json", "5+3={C}"},
                  R"({"shown":"0","entry":"0","stack":[],"history":[["5 +3","8"]],"beeps":0})"},
@@ -95,10 +96,21 @@ TEST(KeysCommand, BatchRunsAFreshSessionPerLine)
     EXPECT_EQ(run.out, "20\nundefined\n5\n0\n");
 }
 
+TEST(KeysCommand, LongTypingStopsAtTheEntryBound)
+{
+    // 400 nines are kept and 600 refused; Backspace makes room for one more digit.
+    const CliRun run = runKeys({"--json", std::string(1000, '9') + "{Back}1"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string entry = std::string(399, '9') + "1";
+    EXPECT_EQ(run.out, "{\"shown\":\"" + entry + "\",\"entry\":\"" + entry +
+                           "\",\"stack\":[],\"history\":[],\"beeps\":600}\n");
+}
+
 TEST(KeysCommand, UsageErrors)
 {
     EXPECT_EQ(runKeys({}).status, 2);
     EXPECT_EQ(runKeys({"--decimals", "3", "1"}).status, 2);
+    EXPECT_EQ(runKeys({"--decimals", "2.0", "1"}).status, 2);
     EXPECT_EQ(runKeys({"--bogus", "1"}).status, 2);
     const CliRun unknownKey = runKeys({"1{Nope}"});
     EXPECT_EQ(unknownKey.status, 2);

@@ -70,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"cotangent_of_zero", "sci", {"cot", "0"}, "infinity"},
         CommandCase{"turns", "sci", {"--angle", "turn", "sin", "0.25"}, "1"},
         CommandCase{"log_mode_2", "sci", {"--log-mode", "2", "Ln", "1000"}, "3"},
+        CommandCase{"log_mode_with_leading_zero", "sci", {"--log-mode", "02", "Ln", "1000"}, "3"},
         CommandCase{"antilog_json",
                     "sci",
                     {"--json", "--log-mode", "3", "Ln", "2"},
@@ -81,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                     R"json({"shown":"710","entry":"710","history":[],"beeps":1,"clicks":1})json"},
         CommandCase{"factorial_overflow", "sci", {"Factorial", "171"}, "OVERFLOW"},
         CommandCase{"factorial_of_negative", "sci", {"Factorial", "-5.7"}, "720"},
+        CommandCase{"factorial_reads_the_leading_number", "sci", {"Factorial", "5abc"}, "120"},
         CommandCase{
             "abs_json",
             "sci",
@@ -128,6 +130,55 @@ INSTANTIATE_TEST_SUITE_P(
                                 R"json({"state":"result","entry":"3","taxRate":"5",)json"
                                 R"json("history":[["3 root27","3"]],"clicks":1})json"}),
     caseName);
+
+struct FailureCase {
+    const char* name;
+    const char* command;
+    std::vector<std::string> args;
+    const char* message;
+};
+
+class ScienceCommandFailureTest : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(ScienceCommandFailureTest, SaysWhatIsNoNumber)
+{
+    const CliRun run = runCommand(GetParam().command, GetParam().args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NoNumber, ScienceCommandFailureTest,
+    testing::Values(
+        FailureCase{"sci_word", "sci", {"Sin", "hello"},
+                    "nuvra-cli sci: the display 'hello' is no number\n"},
+        FailureCase{"sci_error_word_in_json", "sci", {"--json", "cos", "error"},
+                    "nuvra-cli sci: the display 'error' is no number\n"},
+        FailureCase{"sci_letters_after_the_number", "sci", {"sqroot", "16abc"},
+                    "nuvra-cli sci: the display '16abc' is no number\n"},
+        FailureCase{"sci_empty_display", "sci", {"Ln", ""},
+                    "nuvra-cli sci: the display '' is no number\n"},
+        FailureCase{"sci_grouped_display", "sci", {"Abs", "1,234"},
+                    "nuvra-cli sci: the display '1,234' is no number\n"},
+        FailureCase{"sci_finished_display", "sci", {"--finished", "Exp", "x"},
+                    "nuvra-cli sci: the display 'x' is no number\n"},
+        FailureCase{"stats_word_value", "stats", {"sumx", "1", "hello", "2"},
+                    "nuvra-cli stats: the value 'hello' is no number\n"},
+        FailureCase{"stats_json_letters_after_the_number", "stats", {"--json", "mean", "3", "4x"},
+                    "nuvra-cli stats: the value '4x' is no number\n"}),
+    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+TEST(ScienceCommandBatch, ALineThatIsNoNumberKeepsTheLinesInStep)
+{
+    const CliRun sci = runCommand("sci", {"sin", "-"}, "30\nhello\n90\n");
+    EXPECT_EQ(sci.status, 2);
+    EXPECT_EQ(sci.out, ".5\n\n1\n");
+    EXPECT_EQ(sci.err, "nuvra-cli sci: the display 'hello' is no number\n");
+    const CliRun stats = runCommand("stats", {"sumx", "-"}, "1 2\n1 x\n3\n");
+    EXPECT_EQ(stats.status, 2);
+    EXPECT_EQ(stats.out, "3\n\n3\n");
+}
 
 TEST(ScienceCommandBatch, OneOutputLinePerInputLine)
 {

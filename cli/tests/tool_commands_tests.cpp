@@ -25,6 +25,14 @@ struct ToolCase {
 
 class ToolCommandTest : public testing::TestWithParam<ToolCase> {};
 
+constexpr const char* kApril2009 =
+    "2009-03-29 2009-03-30 2009-03-31 2009-04-01 2009-04-02 2009-04-03 2009-04-04\n"
+    "2009-04-05 2009-04-06 2009-04-07 2009-04-08 2009-04-09 2009-04-10 2009-04-11\n"
+    "2009-04-12 2009-04-13 2009-04-14 2009-04-15 2009-04-16 2009-04-17 2009-04-18\n"
+    "2009-04-19 2009-04-20 2009-04-21 2009-04-22 2009-04-23 2009-04-24 2009-04-25\n"
+    "2009-04-26 2009-04-27 2009-04-28 2009-04-29 2009-04-30 2009-05-01 2009-05-02\n"
+    "2009-05-03 2009-05-04 2009-05-05 2009-05-06 2009-05-07 2009-05-08 2009-05-09\n";
+
 TEST_P(ToolCommandTest, PrintsTheModelResult)
 {
     const ToolCase& c = GetParam();
@@ -77,15 +85,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "finance",
                  {"compound", "1000", "10", "0", "3", "0", "0"},
                  "0\t1000\n"},
-        ToolCase{"calendar_april_2009",
-                 "calendar",
-                 {"2009", "4"},
-                 "2009-03-29 2009-03-30 2009-03-31 2009-04-01 2009-04-02 2009-04-03 2009-04-04\n"
-                 "2009-04-05 2009-04-06 2009-04-07 2009-04-08 2009-04-09 2009-04-10 2009-04-11\n"
-                 "2009-04-12 2009-04-13 2009-04-14 2009-04-15 2009-04-16 2009-04-17 2009-04-18\n"
-                 "2009-04-19 2009-04-20 2009-04-21 2009-04-22 2009-04-23 2009-04-24 2009-04-25\n"
-                 "2009-04-26 2009-04-27 2009-04-28 2009-04-29 2009-04-30 2009-05-01 2009-05-02\n"
-                 "2009-05-03 2009-05-04 2009-05-05 2009-05-06 2009-05-07 2009-05-08 2009-05-09\n"},
+        ToolCase{"calendar_april_2009", "calendar", {"2009", "4"}, kApril2009},
+        // Whole-number arguments read leading zeros alike in every command.
+        ToolCase{"calendar_leading_zeros", "calendar", {"--first-day", "01", "2009", "04"},
+                 kApril2009},
+        ToolCase{"constant_leading_zero", "constant", {"027"}, "2.997924E+08\n"},
         ToolCase{
             "words_trailing_blank", "words", {"1234"}, "One Thousand Two Hundred Thirty-Four \n"},
         ToolCase{"words_exponent",
@@ -195,6 +199,9 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"calendar_bad_first_day", "calendar", {"--first-day", "8", "2009", "4"}, 2, ""},
         FailureCase{"constant_out_of_range", "constant", {"42"}, 2, ""},
         FailureCase{"constant_letters", "constant", {"pi"}, 2, ""},
+        FailureCase{"constant_fraction", "constant", {"27.0"}, 2, ""},
+        FailureCase{"constant_plus_sign", "constant", {"+27"}, 2, ""},
+        FailureCase{"constant_leading_blank", "constant", {" 27"}, 2, ""},
         FailureCase{"words_no_text", "words", {}, 2, ""}),
     [](const testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 

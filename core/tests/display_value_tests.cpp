@@ -1,6 +1,12 @@
 #include "core/display_value.h"
 
+#include "core/number_text.h"
+
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
 
 namespace nuvra::core {
 namespace {
@@ -201,6 +207,15 @@ TEST(ShownText, AChangeClosesTheCopyPasteStrip)
     EXPECT_FALSE(display.copyPasteStripOpen());
 }
 
+TEST(TypingBox, TakesNoMoreThanTheEntryBound)
+{
+    DisplayValue display;
+    display.setTypingBox(std::string(450, '7'));
+    EXPECT_EQ(display.entry(), std::string(400, '7'));
+    EXPECT_EQ(display.typingBox(), std::string(400, '7'));
+    EXPECT_TRUE(display.entryFull());
+}
+
 TEST(TypingBox, TakesDigitsOnlyAndCopiesToTheEntry)
 {
     DisplayValue display;
@@ -259,6 +274,50 @@ INSTANTIATE_TEST_SUITE_P(
                     PatternCase{"negative_rounding_to_zero_has_no_sign", -0.001, "####.##", "."},
                     PatternCase{"long_integer_printed_in_full", 12345678, "####.", "12345678."},
                     PatternCase{"small_value_four_places", 0.00005, "####.####", ".0001"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The pattern prints every integer digit, so its 15 rounded digits must not go beyond the
+// largest double either.
+struct LargePatternCase {
+    const char* name;
+    double value;
+    const char* pattern;
+    std::string text;
+    double readBack;
+};
+
+void PrintTo(const LargePatternCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class LargeFormatWithPatternTest : public testing::TestWithParam<LargePatternCase> {};
+
+TEST_P(LargeFormatWithPatternTest, TextReadsBackFinite)
+{
+    const std::string text = FormatWithPattern(GetParam().value, GetParam().pattern);
+    EXPECT_EQ(text, GetParam().text);
+    const double back = ReadLeadingNumber(text);
+    EXPECT_TRUE(std::isfinite(back));
+    EXPECT_EQ(back, GetParam().readBack);
+}
+
+// 309 integer digits: the 15 significant ones, then 294 zeros.
+const std::string kLargestDigits = "179769313486231" + std::string(294, '0');
+
+INSTANTIATE_TEST_SUITE_P(
+    NearTheLargestDouble, LargeFormatWithPatternTest,
+    testing::Values(
+        LargePatternCase{"largest_double", std::numeric_limits<double>::max(), "####.",
+                         kLargestDigits + ".", 1.79769313486231e308},
+        LargePatternCase{"largest_negative_double", -std::numeric_limits<double>::max(),
+                         "####.##", "-" + kLargestDigits + ".", -1.79769313486231e308},
+        LargePatternCase{"neighbour_below_the_largest", 1.7976931348623155e308, "####.####",
+                         kLargestDigits + ".", 1.79769313486231e308},
+        LargePatternCase{"highest_double_rounding_up", 1.7976931348623097e308, "####.",
+                         kLargestDigits + ".", 1.79769313486231e308},
+        LargePatternCase{"below_the_limit_rounds_to_nearest", 1.7976931348623023e308, "####.",
+                         "17976931348623" + std::string(295, '0') + ".", 1.7976931348623e308}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

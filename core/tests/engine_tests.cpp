@@ -1,8 +1,11 @@
 #include "core/engine.h"
 
+#include "core/number_text.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 namespace nuvra::core {
 namespace {
@@ -124,6 +127,68 @@ TEST(AlgebraicEngine, DigitsWithoutLimitShrinkTheFont)
     f.press("123456789012345678901234567890");
     EXPECT_EQ(f.session.display.entry().size(), 30u);
     EXPECT_EQ(f.session.display.font().points, 10);
+}
+
+// n typed digits: "1234567890123...".
+std::string countingDigits(std::size_t n)
+{
+    std::string digits;
+    for (std::size_t i = 1; i <= n; ++i)
+        digits += static_cast<char>('0' + i % 10);
+    return digits;
+}
+
+struct LongEntryCase {
+    const char* name;
+    std::string keys;
+    std::string entry;
+    int beeps;
+};
+
+void PrintTo(const LongEntryCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class LongEntryTest : public testing::TestWithParam<LongEntryCase> {};
+
+TEST_P(LongEntryTest, StopsAtTheBoundWithABeep)
+{
+    EngineFixture f;
+    f.press(GetParam().keys);
+    EXPECT_EQ(f.session.display.entry(), GetParam().entry);
+    EXPECT_EQ(f.session.display.shown(), GetParam().entry);
+    EXPECT_EQ(f.sounds.beeps(), GetParam().beeps);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keypad, LongEntryTest,
+    testing::Values(
+        LongEntryCase{"digits_past_400_beep", countingDigits(405), countingDigits(400), 5},
+        LongEntryCase{"point_on_a_full_entry_beeps", countingDigits(400) + ".",
+                      countingDigits(400), 1},
+        LongEntryCase{"the_point_counts", "." + countingDigits(400), "." + countingDigits(399), 1},
+        LongEntryCase{"backspace_makes_room", countingDigits(400) + "b7",
+                      countingDigits(399) + "7", 0},
+        LongEntryCase{"the_sign_does_not_count", countingDigits(400) + "s5",
+                      "-" + countingDigits(400), 1},
+        LongEntryCase{"largest_integer_digits_fit", "1" + std::string(308, '0'),
+                      "1" + std::string(308, '0'), 0},
+        LongEntryCase{"smallest_double_digits_fit", "." + std::string(323, '0') + "5",
+                      "." + std::string(323, '0') + "5", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LongEntry, KeepsItsValueForTheCalculation)
+{
+    EngineFixture f;
+    f.press("1" + std::string(308, '0') + "/1" + std::string(300, '0') + "=");
+    EXPECT_EQ(f.session.display.shown(), "100000000");
+    f.press("C." + std::string(323, '0') + "5");
+    EXPECT_EQ(ReadLeadingNumber(f.session.display.entry()),
+              std::numeric_limits<double>::denorm_min());
+    f.press("C." + countingDigits(410) + "x2=");
+    EXPECT_EQ(f.session.display.shown(), ".246913578024691");
+    EXPECT_EQ(f.sounds.beeps(), 11);
 }
 
 TEST(AlgebraicEngine, OverflowShowsErrorAndKeepsThePendingOperator)

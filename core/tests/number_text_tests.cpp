@@ -76,9 +76,52 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"small_exponent", -1.25e-7, "-1.25E-07"},
                     TextCase{"big_integer", 123456789012345.0, "123456789012345"},
                     TextCase{"largest_double", std::numeric_limits<double>::max(),
-                             "1.79769313486232E+308"},
+                             "1.79769313486231E+308"},
                     TextCase{"infinity", std::numeric_limits<double>::infinity(), "infinity"},
                     TextCase{"not_a_number", std::nan(""), "error"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Near the largest double the nearest 15 digits can lie beyond the double range; the text is
+// then rounded toward zero and must still read back as a finite number.
+struct LargeTextCase {
+    const char* name;
+    double value;
+    const char* text;
+    double readBack;
+};
+
+class LargeNumberToTextTest : public testing::TestWithParam<LargeTextCase> {};
+
+TEST_P(LargeNumberToTextTest, TextReadsBackFinite)
+{
+    const std::string text = NumberToText(GetParam().value);
+    EXPECT_EQ(text, GetParam().text);
+    const double back = ReadLeadingNumber(text);
+    EXPECT_TRUE(std::isfinite(back)) << text;
+    EXPECT_EQ(back, GetParam().readBack);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NearTheLargestDouble, LargeNumberToTextTest,
+    testing::Values(
+        LargeTextCase{"largest_double", std::numeric_limits<double>::max(),
+                      "1.79769313486231E+308", 1.79769313486231e308},
+        LargeTextCase{"largest_negative_double", -std::numeric_limits<double>::max(),
+                      "-1.79769313486231E+308", -1.79769313486231e308},
+        LargeTextCase{"neighbour_below_the_largest", 1.7976931348623155e308,
+                      "1.79769313486231E+308", 1.79769313486231e308},
+        LargeTextCase{"lowest_double_nearest_beyond_the_range", 1.7976931348623151e308,
+                      "1.79769313486231E+308", 1.79769313486231e308},
+        LargeTextCase{"negative_neighbour_above_the_lowest", -1.7976931348623153e308,
+                      "-1.79769313486231E+308", -1.79769313486231e308},
+        LargeTextCase{"highest_double_rounding_down", 1.797693134862315e308,
+                      "1.79769313486231E+308", 1.79769313486231e308},
+        LargeTextCase{"highest_double_rounding_up", 1.7976931348623097e308,
+                      "1.79769313486231E+308", 1.79769313486231e308},
+        LargeTextCase{"below_the_limit_rounds_to_nearest", 1.7976931348623023e308,
+                      "1.7976931348623E+308", 1.7976931348623e308},
+        LargeTextCase{"fifteen_digits_fit", 1.79769313486231e308, "1.79769313486231E+308",
+                      1.79769313486231e308}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumberToText, TextReadsBackToTheSameFifteenDigitValue)

@@ -344,6 +344,23 @@ TEST(DoubleZeroKey, AfterAFinishedResultStartsANewNumber)
     EXPECT_EQ(session.display.entry(), "7");
 }
 
+TEST(ScientificKeys, OnlyTheNumberReadingKeysIgnoreADisplayThatIsNoNumber)
+{
+    using K = ScientificKey;
+    for (const K key : {K::Sin, K::Cos, K::Tan, K::Cot, K::Sec, K::Cosec, K::Ln, K::Exp,
+                        K::SquareRoot, K::CubeRoot, K::Square, K::Cube, K::Reciprocal, K::Int,
+                        K::Abs, K::Deci, K::Factorial, K::Pie, K::DoubleZero}) {
+        core::CountingFeedback feedback;
+        core::Session session(feedback);
+        ScienceState state;
+        session.display.setEntry("12abc");
+        pressScientificKey(key, session, state);
+        const bool unchanged = session.display.entry() == "12abc" &&
+                               session.history.expressions().empty() && feedback.clicks() == 0;
+        EXPECT_EQ(unchanged, readsDisplayNumber(key)) << scientificKeyName(key);
+    }
+}
+
 TEST(ScientificKeyNames, RoundTripThroughControlNames)
 {
     EXPECT_EQ(scientificKeyName(ScientificKey::CubeRoot), "cmd3root");
