@@ -39,9 +39,10 @@ bool isErrorWord(std::string_view text)
 // A number as the display shows it, also half typed ("", "-", "12."): an optional "-", the
 // integer digits (grouped by thousands only when grouping is on), an optional point with at
 // most `places` decimals, and in the unpatterned mode (places < 0) the exponent of a number
-// text ("1.5E+20"). In RPN the keypad's digits and point append to a result as it stands, so
-// there the exponent may run on ("1E+151") and take a point and decimals ("1E+15.5").
-bool isDisplayNumber(std::string_view text, bool grouping, int places, bool rpn)
+// text ("1.5E+20"). Backspace and the keypad's point (and in RPN its digits) edit a result's
+// text as it stands, so the exponent may be cut short ("1E+", "1E"), run on ("1E+151") or be
+// followed by the one point ("1E+15.5").
+bool isDisplayNumber(std::string_view text, bool grouping, int places)
 {
     std::size_t i = text.starts_with('-') ? 1 : 0;
     std::size_t digits = 0;
@@ -60,7 +61,8 @@ bool isDisplayNumber(std::string_view text, bool grouping, int places, bool rpn)
     }
     if (grouped && groupDigits != 3)
         return false;
-    if (i < text.size() && text[i] == '.') {
+    const bool point = i < text.size() && text[i] == '.';
+    if (point) {
         int decimals = 0;
         for (++i; i < text.size() && isDigit(text[i]); ++i) {
             ++decimals;
@@ -70,14 +72,14 @@ bool isDisplayNumber(std::string_view text, bool grouping, int places, bool rpn)
             return false;
     }
     if (i < text.size() && text[i] == 'E') {
-        if (places >= 0 || digits == 0 || ++i == text.size() || (text[i] != '+' && text[i] != '-'))
+        if (places >= 0 || digits == 0)
             return false;
-        std::size_t exponentDigits = 0;
-        for (++i; i < text.size() && isDigit(text[i]); ++i)
-            ++exponentDigits;
-        if (exponentDigits < 2)
-            return false;
-        if (rpn && i < text.size() && text[i] == '.') {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i;
+        if (!point && i < text.size() && text[i] == '.') {
             ++i;
             while (i < text.size() && isDigit(text[i]))
                 ++i;
@@ -102,12 +104,9 @@ struct Calculator {
         const core::DisplayValue& display = session.display;
         const bool grouping = display.settings().digitGrouping;
         const int places = core::decimalPlaces(display.settings().decimalsMode);
-        const bool rpn = session.engine.rpnMode;
-        require(isErrorWord(display.shown()) ||
-                    isDisplayNumber(display.shown(), grouping, places, rpn),
+        require(isErrorWord(display.shown()) || isDisplayNumber(display.shown(), grouping, places),
                 "the shown text is a number or an error word");
-        require(isErrorWord(display.entry()) ||
-                    isDisplayNumber(display.entry(), false, places, rpn),
+        require(isErrorWord(display.entry()) || isDisplayNumber(display.entry(), false, places),
                 "the entry is a number or an error word");
     }
 
