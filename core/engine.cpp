@@ -126,16 +126,25 @@ void Engine::ChangeSign()
 {
     EngineState& e = m_session.engine;
     DisplayValue& display = m_session.display;
-    if (!e.signPrefixed) {
-        // An entry that already carries a "-" loses it instead of getting a second one.
+    // An entry that already carries a "-" loses it instead of getting a second one.
+    const auto flipTyped = [&display] {
         const std::string& entry = display.entry();
         if (!entry.empty() && entry[0] == '-')
             display.setEntry(entry.substr(1), EntryEdit::Typed);
         else
             display.setEntry("-" + entry, EntryEdit::Typed);
+    };
+    if (!e.signPrefixed) {
+        flipTyped();
         e.signPrefixed = true;
     } else {
-        display.setEntry(NumberToText(-1.0 * ReadLeadingNumber(display.entry())));
+        // An entry beyond the double's range has no number text; its sign flips as typed
+        // rather than turning the entry into the word "infinity".
+        const double negated = -1.0 * ReadLeadingNumber(display.entry());
+        if (std::isfinite(negated))
+            display.setEntry(NumberToText(negated));
+        else
+            flipTyped();
         e.signPrefixed = false;
     }
     m_session.feedback.playClick();
