@@ -17,17 +17,7 @@ export XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_RUNTIME_DIR" "$NUVRA_CONFIG_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 # No splash and no gear dialog, so the frame is the first window and keeps its width.
 printf '[Settings]\nSplash=0\nGear_Dialog=0\n' > "$NUVRA_CONFIG_DIR/Nuvra.ini"
-passes=0
-failures=0
-
-expect() {
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-    else
-        failures=$((failures + 1))
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    fi
-}
+. "$(dirname "$0")/../../cmake/script_checks.sh"
 
 finish() {
     [ -n "${calc:-}" ] && kill "$calc" 2>/dev/null
@@ -48,21 +38,7 @@ finish() {
 }
 trap finish EXIT
 
-# A display number the X server picks itself, so parallel runs do not collide.
-exec 3<> "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-# A busy machine may take a while to start the server.
-for _ in $(seq 400); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-if [ ! -s "$work/display" ]; then
-    echo "FAIL the X server did not start"
-    cat "$work/xvfb.log"
-    exit 1
-fi
-export DISPLAY=:$(head -n1 "$work/display")
+start_xvfb "$work" || exit 1
 
 # A private session bus and accessibility bus on this display only, so the windows can be read
 # as a screen reader reads them without touching the desktop the test was started from.
@@ -170,5 +146,4 @@ kill -0 "$calc" 2>/dev/null && expect "program ended through the exit strip" "en
 calc=
 expect "mode saved at exit" "Mode State=1" "$(grep -o 'Mode State=.*' "$NUVRA_CONFIG_DIR/Nuvra.ini")"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+checks_done

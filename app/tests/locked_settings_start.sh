@@ -11,17 +11,7 @@ export NUVRA_CONFIG_DIR=$work/config
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_RUNTIME_DIR" "$NUVRA_CONFIG_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 printf '[Settings]\nSplash=0\nGear_Dialog=0\n' > "$NUVRA_CONFIG_DIR/Nuvra.ini"
-passes=0
-failures=0
-
-expect() {
-    if [ "$2" == "$3" ]; then
-        passes=$((passes + 1))
-    else
-        failures=$((failures + 1))
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    fi
-}
+. "$(dirname "$0")/../../cmake/script_checks.sh"
 
 finish() {
     [ -n "${calc:-}" ] && kill "$calc" 2>/dev/null
@@ -32,15 +22,7 @@ finish() {
 }
 trap finish EXIT
 
-exec 3<> "$work/display"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 400); do
-    [ -s "$work/display" ] && break
-    sleep 0.05
-done
-[ -s "$work/display" ] || { echo "FAIL the X server did not start"; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
+start_xvfb "$work" || exit 1
 
 # The holder is sleep itself, with the lock on its descriptor 9, for far longer than the test.
 hold_seconds=60
@@ -78,5 +60,4 @@ echo "locked settings: leaving through the exit strip took $quit ms"
 expect "settings untouched" "$(printf '[Settings]\nSplash=0\nGear_Dialog=0')" \
     "$(cat "$NUVRA_CONFIG_DIR/Nuvra.ini")"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+checks_done

@@ -2,18 +2,7 @@
 # Runs the built nuvra-cli as a script would: outputs, batch input and exit statuses.
 set -u
 cli=$1
-failures=0
-passes=0
-
-expect() {
-    local name=$1 expected=$2 actual=$3
-    if [ "$expected" == "$actual" ]; then
-        passes=$((passes + 1))
-    else
-        failures=$((failures + 1))
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$name" "$expected" "$actual"
-    fi
-}
+. "$(dirname "$0")/../../cmake/script_checks.sh"
 
 expect "left to right" "20" "$("$cli" keys '2+3*4=')"
 expect "undefined" "undefined" "$("$cli" keys '8/0=')"
@@ -45,5 +34,4 @@ expect "absent setting exits 1" "1" "$?"
 "$cli" setting Nuvra Settings Splash 0
 expect "written setting reads back" "0" "$("$cli" setting Nuvra Settings Splash)"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+checks_done

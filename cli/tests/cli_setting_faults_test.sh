@@ -5,18 +5,7 @@
 set -u
 cli=$1
 root=${NUVRA_CONFIG_DIR:?}
-failures=0
-passes=0
-
-expect() {
-    local name=$1 expected=$2 actual=$3
-    if [ "$expected" == "$actual" ]; then
-        passes=$((passes + 1))
-    else
-        failures=$((failures + 1))
-        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$name" "$expected" "$actual"
-    fi
-}
+. "$(dirname "$0")/../../cmake/script_checks.sh"
 
 # Runs nuvra-cli with a fresh settings folder $1 and a three-second limit; sets `status`,
 # `out` and `err`.
@@ -70,5 +59,4 @@ expect "long name: message" \
     "setting: cannot lock the settings file with $root/long/.$long.ini.lock: File name too long" \
     "$err"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+checks_done

@@ -1,3 +1,4 @@
+#include "cmake/fuzz_property.h"
 #include "core/number_text.h"
 
 #include <cfloat>
@@ -19,14 +20,7 @@ using nuvra::core::ReadLeadingNumber;
 using nuvra::core::ReadPastedNumber;
 using nuvra::core::ReadWholeNumber;
 
-// Names the broken property on the way down, so that a crash report says which one it was.
-void require(bool holds, const char* property)
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "broken property: %s\n", property);
-    std::abort();
-}
+using nuvra::fuzz::require;
 
 // The readers take any bytes. A whole number is also the text's leading number, and without
 // commas the pasted reading is the same number.

@@ -1,3 +1,4 @@
+#include "cmake/fuzz_property.h"
 #include "core/display_settings.h"
 #include "core/feedback.h"
 #include "core/session.h"
@@ -16,14 +17,7 @@ namespace {
 
 using namespace nuvra;
 
-// Names the broken property on the way down, so that a crash report says which one it was.
-void require(bool holds, const char* property)
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "broken property: %s\n", property);
-    std::abort();
-}
+using fuzz::require;
 
 bool isDigit(char c)
 {

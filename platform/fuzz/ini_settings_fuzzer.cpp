@@ -1,3 +1,4 @@
+#include "cmake/fuzz_property.h"
 #include "platform/linux/ini_settings_backend.h"
 #include "platform/temporary_directory.h"
 
@@ -23,14 +24,7 @@ constexpr std::string_view kApplication = "Nuvra";
 // Each candidate costs two reads of the whole file.
 constexpr std::size_t kMaxCandidates = 64;
 
-// Names the broken property on the way down, so that a crash report says which one it was.
-void require(bool holds, const char* property)
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "broken property: %s\n", property);
-    std::abort();
-}
+using nuvra::fuzz::require;
 
 // One folder for the whole run, removed at exit; every input rewrites the file in it.
 const std::filesystem::path& folder()

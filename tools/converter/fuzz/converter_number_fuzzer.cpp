@@ -1,3 +1,4 @@
+#include "cmake/fuzz_property.h"
 #include "core/number_text.h"
 #include "tools/converter/converter_format.h"
 #include "tools/converter/unit_converter.h"
@@ -16,14 +17,7 @@ namespace {
 
 using namespace nuvra::tools::converter;
 
-// Names the broken property on the way down, so that a crash report says which one it was.
-void require(bool holds, const char* property)
-{
-    if (holds)
-        return;
-    std::fprintf(stderr, "broken property: %s\n", property);
-    std::abort();
-}
+using nuvra::fuzz::require;
 
 bool isDigit(char c)
 {

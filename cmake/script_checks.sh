@@ -1,0 +1,37 @@
+# Sourced by the test scripts: `expect NAME EXPECTED ACTUAL` counts a check, shows a failing
+# one with both texts quoted, and `checks_done` prints the count and fails when any check did.
+passes=0
+failures=0
+
+expect() {
+    if [ "$2" == "$3" ]; then
+        passes=$((passes + 1))
+    else
+        failures=$((failures + 1))
+        printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+    fi
+}
+
+checks_done() {
+    echo "$passes passed, $failures failed"
+    [ "$failures" -eq 0 ]
+}
+
+# Starts a virtual X server on a display number it picks itself (so parallel runs do not
+# collide), with its log in folder $1; sets `xvfb` to its process and exports DISPLAY.
+start_xvfb() {
+    exec 3<> "$1/display"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$1/xvfb.log" 2>&1 &
+    xvfb=$!
+    # A busy machine may take a while to start the server.
+    for _ in $(seq 400); do
+        [ -s "$1/display" ] && break
+        sleep 0.05
+    done
+    if [ ! -s "$1/display" ]; then
+        echo "FAIL the X server did not start"
+        cat "$1/xvfb.log"
+        return 1
+    fi
+    export DISPLAY=:$(head -n1 "$1/display")
+}
