@@ -164,7 +164,9 @@ core::Result<void, FileFailure> checkReplaceable(const std::filesystem::path& fi
 
 void removeStaleTemporaryFiles(const std::filesystem::path& file)
 {
-    const std::string prefix = "." + file.filename().string() + ".";
+    std::string prefix(".");
+    prefix += file.filename().string();
+    prefix += '.';
     constexpr std::string_view kSuffix = ".tmp";
     std::error_code error;
     std::filesystem::directory_iterator entries(
