@@ -2,6 +2,9 @@
 
 #include "core/number_text.h"
 
+#include <cmath>
+#include <string>
+
 namespace nuvra::frame {
 
 using core::NumberToText;
@@ -63,13 +66,21 @@ void RpnEngine::RpnOperator(core::PendingOp op)
     m_session.feedback.playClick();
 }
 
+std::string RpnEngine::stackTextOfEntry() const
+{
+    // An entry beyond the double's range has no number text: it moves as typed, so that it
+    // never comes back into the display as the word "infinity" to be typed on.
+    const double x = ReadLeadingNumber(m_session.display.entry());
+    return std::isfinite(x) ? NumberToText(x) : m_session.display.entry();
+}
+
 void RpnEngine::RpnSwap()
 {
     if (refuseOnEmptyStack())
         return;
-    const double x = ReadLeadingNumber(m_session.display.entry());
+    std::string x = stackTextOfEntry();
     m_session.display.setEntry(m_session.stack.top());
-    m_session.stack.setTop(NumberToText(x));
+    m_session.stack.setTop(std::move(x));
     m_session.feedback.playClick();
 }
 
@@ -77,9 +88,9 @@ void RpnEngine::RpnRoll()
 {
     if (refuseOnEmptyStack())
         return;
-    const double x = ReadLeadingNumber(m_session.display.entry());
+    std::string x = stackTextOfEntry();
     m_session.display.setEntry(m_session.stack.top());
-    m_session.stack.rollDown(NumberToText(x));
+    m_session.stack.rollDown(std::move(x));
     m_session.feedback.playClick();
 }
 

@@ -22,6 +22,7 @@ public:
 
 private:
     bool refuseOnEmptyStack();
+    std::string stackTextOfEntry() const;
 
     core::Session& m_session;
 };

@@ -97,13 +97,14 @@ struct StackCase {
     KeyCode key;
     std::vector<std::string> stack;
     const char* x;
+    const char* startX = "4";
 };
 
 class StackCommandTest : public RpnFixture, public testing::WithParamInterface<StackCase> {};
 
 TEST_P(StackCommandTest, MovesValuesBetweenStackAndDisplay)
 {
-    setStack({"1", "2", "3"}, "4");
+    setStack({"1", "2", "3"}, GetParam().startX);
     keys.KeyDown(KeyCode::Shift);
     keys.KeyDown(GetParam().key, true);
     EXPECT_NE(panel.litCommand(), StackCommand::None);
@@ -116,7 +117,11 @@ TEST_P(StackCommandTest, MovesValuesBetweenStackAndDisplay)
 INSTANTIATE_TEST_SUITE_P(Commands, StackCommandTest,
                          testing::Values(StackCase{"roll", KeyCode::Q, {"4", "1", "2"}, "3"},
                                          StackCase{"swap", KeyCode::A, {"1", "2", "4"}, "3"},
-                                         StackCase{"drop", KeyCode::Z, {"1", "2"}, "3"}),
+                                         StackCase{"drop", KeyCode::Z, {"1", "2"}, "3"},
+                                         StackCase{"roll_keeps_an_x_beyond_the_range", KeyCode::Q,
+                                                   {"1E+999", "1", "2"}, "3", "1E+999"},
+                                         StackCase{"swap_keeps_an_x_beyond_the_range", KeyCode::A,
+                                                   {"1", "2", "1E+999"}, "3", "1E+999"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RpnFixture, EveryStackOperationOnAnEmptyStackBeeps)

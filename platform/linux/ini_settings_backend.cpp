@@ -227,6 +227,14 @@ Document parseDocument(std::string_view content)
             line.raw = content.substr(start);
             line.end = {};
             start = content.size();
+            // A CRLF file whose last line lost its line feed: the return is the line's end,
+            // and the line end it gets when written must not turn the line into another.
+            if (line.raw.ends_with('\r')) {
+                line.raw.remove_suffix(1);
+                if (!newlineKnown) {
+                    document.newline = "\r\n";
+                }
+            }
         } else {
             line.raw = content.substr(start, newline - start);
             line.end = content.substr(newline, 1);
