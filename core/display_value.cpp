@@ -107,7 +107,10 @@ void DisplayValue::runPipeline(EntryEdit edit)
             const double value = ReadLeadingNumber(m_entry);
             const bool wasEmpty = m_entry.empty();
             std::string shown;
-            if (edit == EntryEdit::Typed && isTypedNumber(m_entry, places)) {
+            if ((edit == EntryEdit::Typed && isTypedNumber(m_entry, places)) ||
+                !std::isfinite(value)) {
+                // A text beyond the double's range has no form under the pattern: it stays
+                // as it stands instead of becoming the word "infinity" to be typed on.
                 shown = m_settings.digitGrouping ? GroupThousands(m_entry) : m_entry;
             } else {
                 m_entry = FormatWithPattern(value, m_settings.entryPattern);

@@ -76,6 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
         PipelineCase{"typed_trailing_point_removed_later", kTwo, false, "12.", kTyped, "12", "12"},
         PipelineCase{"typed_too_many_decimals_rounded", kTwo, false, "1.239", kTyped, "1.24",
                      "1.24"},
+        PipelineCase{"beyond_the_range_kept_under_a_pattern", kNone, true, "-1E+999", kResult,
+                     "-1E+999", "-1E+999"},
+        PipelineCase{"beyond_the_range_kept_under_two_decimals", kTwo, false, "2E+308",
+                     kResult, "2E+308", "2E+308"},
         PipelineCase{"exponent_result_printed_in_full", kTwo, true, "1.5E+20", kResult,
                      "150000000000000000000", "150,000,000,000,000,000,000"}),
     [](const auto& info) { return std::string(info.param.name); });
