@@ -35,3 +35,14 @@ start_xvfb() {
     fi
     export DISPLAY=:$(head -n1 "$1/display")
 }
+
+# A fresh calculator for the desktop tests: the xcb platform (the test runner asks for
+# offscreen), settings and runtime folders under folder $1, and no splash and no gear dialog, so
+# the frame is the first window and keeps its width.
+prepare_calculator_run() {
+    export QT_QPA_PLATFORM=xcb
+    export NUVRA_CONFIG_DIR=$1/config
+    export XDG_RUNTIME_DIR=$1/runtime
+    mkdir -p "$XDG_RUNTIME_DIR" "$NUVRA_CONFIG_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+    printf '[Settings]\nSplash=0\nGear_Dialog=0\n' >"$NUVRA_CONFIG_DIR/Nuvra.ini"
+}

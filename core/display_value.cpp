@@ -20,6 +20,12 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
 
 // A text the user is typing: an optional "-", digits, at most one "." and no more decimals
 // than the mode keeps.
+// The entry bound does not count a leading "-".
+std::size_t signLength(std::string_view text)
+{
+    return !text.empty() && text[0] == '-' ? 1 : 0;
+}
+
 bool isTypedNumber(std::string_view text, int places)
 {
     std::size_t i = text.empty() || text[0] != '-' ? 0 : 1;
@@ -75,8 +81,7 @@ void DisplayValue::setShown(std::string text)
 
 bool DisplayValue::entryFull() const
 {
-    const std::size_t sign = !m_entry.empty() && m_entry[0] == '-' ? 1 : 0;
-    return m_entry.size() - sign >= kMaxEntryLength;
+    return m_entry.size() >= kMaxEntryLength + signLength(m_entry);
 }
 
 bool DisplayValue::typingBoxAccepts(char key) const
@@ -86,9 +91,8 @@ bool DisplayValue::typingBoxAccepts(char key) const
 
 void DisplayValue::setTypingBox(std::string text)
 {
-    const std::size_t sign = !text.empty() && text[0] == '-' ? 1 : 0;
-    if (text.size() > kMaxEntryLength + sign)
-        text.resize(kMaxEntryLength + sign);
+    if (text.size() > kMaxEntryLength + signLength(text))
+        text.resize(kMaxEntryLength + signLength(text));
     if (text == m_typingBox)
         return;
     setEntry(std::move(text), EntryEdit::Typed);

@@ -172,19 +172,33 @@ double ReadLeadingNumber(std::string_view text)
     return convertNumber(text.substr(start, length));
 }
 
+namespace {
+
+// Splits to_chars' scientific form "d.ddde±xx" into up to `capacity` digits (their count is
+// returned) and the decimal exponent.
+std::size_t splitScientific(const char* text, const char* end, char* digits, std::size_t capacity,
+                            int& exponent)
+{
+    std::size_t count = 0;
+    const char* p = text;
+    for (; p < end && *p != 'e'; ++p) {
+        if (isDigit(*p) && count < capacity)
+            digits[count++] = *p;
+    }
+    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), end, exponent);
+    return count;
+}
+
+} // namespace
+
 FifteenDigits roundToFifteenDigits(double magnitude)
 {
     char scientific[40];
     const auto conversion = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
                                           std::chars_format::scientific, 14);
     FifteenDigits rounded{};
-    std::size_t count = 0;
-    const char* p = scientific;
-    for (; p < conversion.ptr && *p != 'e'; ++p) {
-        if (isDigit(*p) && count < rounded.digits.size())
-            rounded.digits[count++] = *p;
-    }
-    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), conversion.ptr, rounded.exponent);
+    splitScientific(scientific, conversion.ptr, rounded.digits.data(), rounded.digits.size(),
+                    rounded.exponent);
     // From 1.797693134862315E+308 up to the largest double the nearest 15 digits are
     // 1.79769313486232E+308, which lies beyond the largest double plus half its spacing.
     static constexpr std::string_view kLargestDigits = "179769313486231";
@@ -222,14 +236,9 @@ std::size_t NumberToText(double value, char* buffer)
     const auto conversion = std::to_chars(scientific, scientific + sizeof scientific, value,
                                           std::chars_format::scientific);
     char digits[20];
-    int digitCount = 0;
-    const char* p = scientific;
-    for (; p < conversion.ptr && *p != 'e'; ++p) {
-        if (isDigit(*p) && digitCount < 20)
-            digits[digitCount++] = *p;
-    }
     int exponent = 0;
-    std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), conversion.ptr, exponent);
+    int digitCount =
+        static_cast<int>(splitScientific(scientific, conversion.ptr, digits, 20, exponent));
     if (digitCount > 15) {
         const FifteenDigits rounded = roundToFifteenDigits(value);
         std::memcpy(digits, rounded.digits.data(), rounded.digits.size());

@@ -9,15 +9,9 @@ program=$1
 shots=${2:-}
 scale=${3:-1}
 export QT_SCALE_FACTOR=$scale
-# The test runner asks for the offscreen platform; this test needs a real X display.
-export QT_QPA_PLATFORM=xcb
-work=$(mktemp -d)
-export NUVRA_CONFIG_DIR=$work/config
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_RUNTIME_DIR" "$NUVRA_CONFIG_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-# No splash and no gear dialog, so the frame is the first window and keeps its width.
-printf '[Settings]\nSplash=0\nGear_Dialog=0\n' > "$NUVRA_CONFIG_DIR/Nuvra.ini"
 . "$(dirname "$0")/../../cmake/script_checks.sh"
+work=$(mktemp -d)
+prepare_calculator_run "$work"
 
 finish() {
     [ -n "${calc:-}" ] && kill "$calc" 2>/dev/null

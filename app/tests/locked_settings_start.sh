@@ -5,13 +5,9 @@
 #   locked_settings_start.sh NUVRA_PROGRAM
 set -u
 program=$1
-export QT_QPA_PLATFORM=xcb
-work=$(mktemp -d)
-export NUVRA_CONFIG_DIR=$work/config
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_RUNTIME_DIR" "$NUVRA_CONFIG_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-printf '[Settings]\nSplash=0\nGear_Dialog=0\n' > "$NUVRA_CONFIG_DIR/Nuvra.ini"
 . "$(dirname "$0")/../../cmake/script_checks.sh"
+work=$(mktemp -d)
+prepare_calculator_run "$work"
 
 finish() {
     [ -n "${calc:-}" ] && kill "$calc" 2>/dev/null

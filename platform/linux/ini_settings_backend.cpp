@@ -383,15 +383,11 @@ public:
         return waiter;
     }
 
-    // 0 once locked, the error number of a failed flock, or nullopt after `wait`; in that case
-    // the waiter is abandoned.
+    // 0 once locked, the error number of a failed flock, or nullopt after `wait`.
     std::optional<int> wait(std::chrono::milliseconds wait)
     {
         std::unique_lock guard(m_mutex);
-        if (!m_done.wait_for(guard, wait, [this] { return m_result.has_value(); })) {
-            m_abandoned = true;
-            return std::nullopt;
-        }
+        m_done.wait_for(guard, wait, [this] { return m_result.has_value(); });
         return m_result;
     }
 
@@ -417,7 +413,6 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_done;
     std::optional<int> m_result;
-    bool m_abandoned = false;
 };
 
 // Takes an exclusive lock on the lock file, waiting at most `wait`; the lock is held until the

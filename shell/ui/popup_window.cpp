@@ -105,6 +105,7 @@ PopupWindow::PopupWindow(const QString& kind, const QString& toolboxName, const 
 PopupWindow* PopupWindow::message(const QString& text)
 {
     auto* popup = new PopupWindow("message", {}, {});
+    popup->m_message = true;
     popup->m_fadeOutAtTick = kMessageFadeOutAtTick;
     auto* label = popup->findChild<QLabel*>("Label");
     // A long path has no spaces; let it wrap after its slashes.
@@ -128,7 +129,7 @@ PopupWindow* PopupWindow::message(const QString& text)
 void PopupWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (m_fadeOutAtTick == kFadeOutAtTick)
+    if (!m_message)
         return;
     // The window never takes the focus, so a screen reader hears of the warning this way.
     QAccessibleEvent alert(findChild<QLabel*>("Label"), QAccessible::Alert);
@@ -137,7 +138,7 @@ void PopupWindow::showEvent(QShowEvent* event)
 
 void PopupWindow::mousePressEvent(QMouseEvent* event)
 {
-    if (m_fadeOutAtTick != kFadeOutAtTick)
+    if (m_message)
         close();
     QWidget::mousePressEvent(event);
 }

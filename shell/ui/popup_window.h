@@ -45,6 +45,7 @@ private:
     int m_counter = 0;
     int m_ticks = 0;
     int m_fadeOutAtTick;
+    bool m_message = false;
 };
 
 } // namespace nuvra::shell::ui
