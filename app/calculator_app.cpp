@@ -9,6 +9,7 @@
 #include "platform/linux/config_paths.h"
 #include "platform/linux/x11_global_hotkeys.h"
 #include "platform/twips.h"
+#include "sci/ui/butler_window.h"
 #include "shell/startup_sequence.h"
 #include "shell/ui/menu_renderer.h"
 #include "shell/ui/notify_icon.h"
@@ -78,6 +79,13 @@ CalculatorApp::CalculatorApp(const QString& programFolder)
         afterCommand();
     };
     m_toolboxes->onCommandDone = [this] { afterCommand(); };
+    m_toolboxContext = std::make_unique<shell::ui::ToolboxContext>(shell::ui::ToolboxContext{
+        m_session, m_science, m_menu, m_butler,
+        [this](shell::MenuPopup popup, QPoint at) {
+            if (m_menuRenderer)
+                m_menuRenderer->popup(popup, at);
+        },
+        [this] { focusKeypad(); }, [this](sci::OperandMode mode) { openOperandStrip(mode); }});
     registerToolboxWindows(*this);
     // Told once the event loop runs, so that the warning stands over the frame, not under it.
     m_settings.setFailureListener([this](const platform::SettingsFailure& failure) {
@@ -277,6 +285,15 @@ void CalculatorApp::menuItemChosen(std::string_view itemName)
 {
     m_commands->trigger(itemName);
     afterCommand();
+}
+
+void CalculatorApp::openOperandStrip(sci::OperandMode mode)
+{
+    // Loaded as it stands; the strip itself shows the bar.
+    m_toolboxes->show(shell::Toolbox::Butler, m_toolboxes->isVisible(shell::Toolbox::Butler));
+    auto* bar = qobject_cast<sci::ui::ButlerWindow*>(m_toolboxes->window(shell::Toolbox::Butler));
+    if (bar)
+        bar->OpenOperandStrip(mode);
 }
 
 void CalculatorApp::afterCommand()

@@ -14,6 +14,7 @@
 #include "shell/menu_commands.h"
 #include "shell/menu_model.h"
 #include "shell/settings_store.h"
+#include "shell/ui/toolbox_context.h"
 #include "shell/window_host.h"
 
 #include <QObject>
@@ -72,6 +73,8 @@ public:
     shell::MenuModel& menu() { return m_menu; }
     shell::MenuCommands& commands() { return *m_commands; }
     shell::ui::ToolboxRegistry& toolboxes() { return *m_toolboxes; }
+    // What the toolbox windows reach of the program.
+    shell::ui::ToolboxContext& toolboxContext() { return *m_toolboxContext; }
     // The exit sequence: every setting saved, every window unloaded, the program ended.
     void SaveAndExit();
 
@@ -117,6 +120,7 @@ private:
     void CheckForUpdatesSchedule();
     void hotKeyPressed(int identifier);
     void tellSettingsFailure(const platform::SettingsFailure& failure);
+    void openOperandStrip(sci::OperandMode mode);
 
     QString m_programFolder;
     shell::MenuModel m_menu;
@@ -146,6 +150,7 @@ private:
     std::unique_ptr<platform::GlobalHotkeys> m_hotkeys;
     bool m_inTray = false;
     std::unique_ptr<shell::ui::ToolboxRegistry> m_toolboxes;
+    std::unique_ptr<shell::ui::ToolboxContext> m_toolboxContext;
 };
 
 } // namespace nuvra::app

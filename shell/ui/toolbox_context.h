@@ -1,0 +1,39 @@
+#pragma once
+
+#include "sci/operand_strip.h"
+#include "shell/menu_model.h"
+
+#include <QPoint>
+
+#include <functional>
+
+namespace nuvra::core {
+struct Session;
+}
+namespace nuvra::kit {
+class ButlerChannel;
+}
+namespace nuvra::sci {
+struct ScienceState;
+}
+
+namespace nuvra::shell::ui {
+
+// What a toolbox window may reach of the program: the state it renders and the few services
+// of the frame and the menu owner. The program builds one and hands it to every window.
+struct ToolboxContext {
+    core::Session& session;
+    sci::ScienceState& science;
+    // The check marks are the option state (the angular system, the page of the scientific
+    // window, the colour scheme of the Equation toolbox); windows only read them.
+    const MenuModel& menu;
+    kit::ButlerChannel& butler;
+    // Shows a popup of the menu at a screen position; a chosen item runs its command.
+    std::function<void(MenuPopup, QPoint)> popupMenu;
+    // The keypad of the main window takes the keyboard again.
+    std::function<void()> focusKeypad;
+    // Shows the Butler bar (creating it when needed) with its operand strip open in a mode.
+    std::function<void(sci::OperandMode)> openOperandStrip;
+};
+
+} // namespace nuvra::shell::ui
