@@ -85,7 +85,8 @@ CalculatorApp::CalculatorApp(const QString& programFolder)
             if (m_menuRenderer)
                 m_menuRenderer->popup(popup, at);
         },
-        [this] { focusKeypad(); }, [this](sci::OperandMode mode) { openOperandStrip(mode); }});
+        [this](std::string_view item) { menuItemChosen(item); }, [this] { focusKeypad(); },
+        [this](sci::OperandMode mode) { openOperandStrip(mode); }});
     registerToolboxWindows(*this);
     // Told once the event loop runs, so that the warning stands over the frame, not under it.
     m_settings.setFailureListener([this](const platform::SettingsFailure& failure) {

@@ -2,6 +2,7 @@
 
 #include "app/calculator_app.h"
 #include "sci/ui/butler_window.h"
+#include "sci/ui/sci_window.h"
 #include "shell/ui/toolbox_registry.h"
 
 namespace nuvra::app {
@@ -17,6 +18,8 @@ void registerToolboxWindows(CalculatorApp& app)
     toolboxes.add(Toolbox::Butler, [&app, butlerChecked] {
         return new sci::ui::ButlerWindow(app.session(), app.science(), app.butler(), butlerChecked);
     });
+    toolboxes.add(Toolbox::Scientific,
+                  [&app] { return new sci::ui::SciWindow(app.toolboxContext()); });
 }
 
 } // namespace nuvra::app

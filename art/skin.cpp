@@ -311,6 +311,17 @@ void paintPopup(QPainter& painter, const QRectF& rect, PopupPicture picture)
     painter.restore();
 }
 
+void paintPane(QPainter& painter, const QRectF& rect, bool sunken)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF face = rect.adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.fillPath(rounded(face, 5.0), sunken ? palette::displayBack() : palette::panel());
+    painter.setPen(QPen(sunken ? QColor(0, 0, 0, 150) : palette::bodyEdge(), 1.0));
+    painter.drawPath(rounded(face, 5.0));
+    painter.restore();
+}
+
 void paintTooltip(QPainter& painter, const QRectF& rect)
 {
     painter.save();
@@ -444,6 +455,75 @@ void paintPicture(QPainter& painter, const QRectF& rect, Picture picture, const 
             for (int i = -1; i <= 1; ++i)
                 painter.drawPoint(c + QPointF(i * r * 0.9, 0));
         }
+        painter.restore();
+        return;
+    }
+    case Picture::PageTab: {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF face = rect.adjusted(0.5, 0.5, -0.5, -0.5);
+        if (state.checked || hot)
+            painter.fillPath(rounded(face, face.height() / 2),
+                             state.checked ? palette::operatorKey() : palette::buttonHot());
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPointSizeF(8.0);
+        painter.setFont(font);
+        painter.setPen(state.checked ? palette::text() : palette::mutedText());
+        painter.drawText(face, Qt::AlignCenter, text);
+        if (state.checked) {
+            const qreal w = face.width() * 0.18;
+            painter.setPen(QPen(palette::accent(), 2.0, Qt::SolidLine, Qt::RoundCap));
+            painter.drawLine(QPointF(face.center().x() - w, face.bottom() - 1.5),
+                             QPointF(face.center().x() + w, face.bottom() - 1.5));
+        }
+        painter.restore();
+        return;
+    }
+    case Picture::Indicator: {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF face = rect.adjusted(0.5, 0.5, -0.5, -0.5);
+        painter.setPen(QPen(hot ? palette::accentLight() : palette::accent(), 1.0));
+        painter.setBrush(palette::withAlpha(palette::accent(), hot ? 60 : 30));
+        painter.drawPath(rounded(face, face.height() / 2));
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPointSizeF(8.0);
+        painter.setFont(font);
+        painter.setPen(hot ? palette::accentLight() : palette::accent());
+        painter.drawText(face, Qt::AlignCenter, text);
+        painter.restore();
+        return;
+    }
+    case Picture::Highlight: {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF ring = rect.adjusted(1.0, 1.0, -1.0, -1.0);
+        const qreal radius = std::min(ring.width(), ring.height()) * 0.3;
+        painter.setPen(QPen(palette::withAlpha(palette::accent(), 70), 2.0));
+        painter.drawPath(rounded(ring, radius));
+        painter.setPen(QPen(palette::withAlpha(palette::accentLight(), 170), 1.0));
+        painter.drawPath(rounded(ring.adjusted(1.0, 1.0, -1.0, -1.0), radius - 1.0));
+        painter.restore();
+        return;
+    }
+    case Picture::ListHint: {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QPointF c = rect.center() - QPointF(0, rect.height() * 0.08);
+        const qreal r = std::min(rect.width(), rect.height()) * 0.09;
+        painter.setPen(QPen(palette::faintText(), 1.4, Qt::SolidLine, Qt::RoundCap));
+        for (int i = -1; i <= 1; ++i)
+            painter.drawLine(c + QPointF(-r, i * r * 0.7), c + QPointF(r, i * r * 0.7));
+        QFont font = painter.font();
+        font.setPointSizeF(8.0);
+        painter.setFont(font);
+        painter.setPen(palette::faintText());
+        const qreal margin = rect.width() * 0.1;
+        painter.drawText(QRectF(rect.left() + margin, c.y() + r * 1.4, rect.width() - 2 * margin,
+                                rect.height() * 0.4),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);
         painter.restore();
         return;
     }

@@ -34,6 +34,8 @@ void paintPin(QPainter& painter, const QRectF& rect, bool checked);
 // The confirmations of the popup window: a copy, the two hotkeys, a toolbox shortcut.
 enum class PopupPicture { Copy, AltR, ShiftR, Shortcut, Plain };
 void paintPopup(QPainter& painter, const QRectF& rect, PopupPicture picture);
+// A sunken pane inside a window (the pages, the pull-out bar, a result field).
+void paintPane(QPainter& painter, const QRectF& rect, bool sunken);
 // The rounded shape of the tooltip window.
 void paintTooltip(QPainter& painter, const QRectF& rect);
 
@@ -60,6 +62,10 @@ enum class Picture {
     Waiting,     // the operand strip's indicators
     Done,
     Invalid,
+    PageTab,    // a page tab; checked while its page shows
+    Indicator,  // a state shown in a pill (the angular system), pressed for its menu
+    Highlight,  // the lit ring around the key under the pointer
+    ListHint,   // what an empty list says over itself
 };
 
 struct PictureState {

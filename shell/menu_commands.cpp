@@ -290,8 +290,8 @@ void MenuCommands::toggleRevo()
 void MenuCommands::toolboxClosed(Toolbox toolbox)
 {
     if (toolbox == Toolbox::Scientific) {
-        m_menu.setChecked("mnusci", false);
-        m_menu.setChecked("mnustat", false);
+        // Closed by its own button, the scientific window leaves the Standard view.
+        m_menu.checkInGroup("mnustd");
         return;
     }
     m_menu.setChecked(toolboxItemName(toolbox), false);

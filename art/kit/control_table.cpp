@@ -5,6 +5,8 @@
 #include "platform/desktop/twips_geometry.h"
 
 #include <QAbstractScrollArea>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEnterEvent>
 #include <QEvent>
 #include <QMouseEvent>
@@ -67,16 +69,70 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        art::paintPicture(painter, rect(), m_picture, {}, {});
+        art::paintPicture(painter, rect(), m_picture, text(), {});
     }
 
 private:
     art::Picture m_picture;
 };
 
+// A page tab: a skinned button that only the accessibility factory tells apart.
+class SkinTab : public SkinButton {
+    Q_OBJECT
+public:
+    using SkinButton::SkinButton;
+};
+
+// Listeners hear a page tab, selected while its page shows, and can press it.
+class AccessibleTab : public QAccessibleWidget {
+public:
+    explicit AccessibleTab(SkinTab* tab) : QAccessibleWidget(tab, QAccessible::PageTab) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return tab()->text();
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = tab()->isChecked();
+        state.selected = tab()->isChecked();
+        state.selectable = true;
+        return state;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction() && tab()->isEnabled())
+            tab()->click();
+    }
+
+private:
+    SkinTab* tab() const { return static_cast<SkinTab*>(widget()); }
+};
+
+QAccessibleInterface* accessibleTab(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("nuvra::kit::SkinTab") && object && object->isWidgetType())
+        return new AccessibleTab(static_cast<SkinTab*>(object));
+    return nullptr;
+}
+
 QWidget* makeWidget(QWidget& parent, const ControlSpec& spec)
 {
     switch (spec.kind) {
+    case ControlKind::Tab: {
+        // Installed with the first tab, before any interface of one is asked for.
+        static const bool factoryInstalled = (QAccessible::installFactory(accessibleTab), true);
+        Q_UNUSED(factoryInstalled);
+        auto* tab = new SkinTab(spec.picture, &parent);
+        tab->setCheckable(true);
+        tab->setText(qs(spec.caption));
+        return tab;
+    }
     case ControlKind::Button:
     case ControlKind::CheckBox: {
         auto* button = new SkinButton(spec.picture, &parent);
@@ -95,8 +151,11 @@ QWidget* makeWidget(QWidget& parent, const ControlSpec& spec)
         return new QListWidget(&parent);
     case ControlKind::Panel:
         return new QWidget(&parent);
-    case ControlKind::Picture:
-        return new PictureLabel(spec.picture, &parent);
+    case ControlKind::Picture: {
+        auto* picture = new PictureLabel(spec.picture, &parent);
+        picture->setText(qs(spec.caption));
+        return picture;
+    }
     }
     return new QWidget(&parent);
 }
@@ -163,3 +222,5 @@ Controls buildControls(QWidget& parent, std::span<const ControlSpec> table, Butl
 }
 
 } // namespace nuvra::kit
+
+#include "control_table.moc"

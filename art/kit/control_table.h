@@ -20,6 +20,7 @@ class SkinButton;
 enum class ControlKind {
     Button,   // a SkinButton
     CheckBox, // a checkable SkinButton
+    Tab,      // a page tab: a checkable SkinButton that listeners hear as a tab
     Label,    // text a listener reads (QLabel)
     Field,    // a one-line entry (QLineEdit)
     List,     // a list of lines (QListWidget)

@@ -693,6 +693,8 @@ TEST_F(MenuCommandsTest, AToolboxsOwnCloseClearsItsMark)
 
     EXPECT_FALSE(menu.isChecked("mnuwrd"));
     EXPECT_FALSE(menu.isChecked("mnustat"));
+    EXPECT_FALSE(menu.isChecked("mnusci"));
+    EXPECT_TRUE(menu.isChecked("mnustd")) << "the scientific window's close is the Standard view";
     EXPECT_FALSE(menu.isChecked("mnuex"));
 }
 

@@ -6,6 +6,7 @@
 #include <QPoint>
 
 #include <functional>
+#include <string_view>
 
 namespace nuvra::core {
 struct Session;
@@ -30,6 +31,8 @@ struct ToolboxContext {
     kit::ButlerChannel& butler;
     // Shows a popup of the menu at a screen position; a chosen item runs its command.
     std::function<void(MenuPopup, QPoint)> popupMenu;
+    // Runs the command of a menu item as if it were chosen ("mnustat" for the statistics page).
+    std::function<void(std::string_view item)> runMenuItem;
     // The keypad of the main window takes the keyboard again.
     std::function<void()> focusKeypad;
     // Shows the Butler bar (creating it when needed) with its operand strip open in a mode.

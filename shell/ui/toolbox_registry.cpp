@@ -78,6 +78,7 @@ void ToolboxRegistry::unload(Toolbox toolbox)
     Entry& entry = found->second;
     remember(entry);
     if (entry.window) {
+        entry.window->aboutToUnload();
         entry.window->hide();
         // The window may be unloading itself from its own close button.
         entry.window->deleteLater();

@@ -62,6 +62,9 @@ public:
     // Where an Own window opens first in a run; the others follow the table's kind.
     virtual platform::TwipsPoint firstPlace(platform::TwipsPoint frame, int screenWidthTwips) const;
     virtual void render() {}
+    // The window is about to be unloaded (hidden now, deleted later): it hands back what
+    // outlives it, so that a window loaded again at once finds it.
+    virtual void aboutToUnload() {}
     kit::SkinButton& closeButton() const { return *m_close; }
 
 signals:
