@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +73,38 @@ private:
                 QTest::keyClick(surface, c.toLatin1());
         }
     };
+
+    struct HoverRow {
+        const char* control;
+        const char* text;
+        QPoint point = {-1, -1}; // the centre unless given
+    };
+
+    // Moves the pointer over each control of a toolbox window and reads the Butler label.
+    static void checkHoverHelp(Run& run, QWidget& window, const std::vector<HoverRow>& rows)
+    {
+        QWidget* butler = run.calculator->toolboxes().window(shell::Toolbox::Butler);
+        auto* help = butler->findChild<QLabel*>("o");
+        for (const HoverRow& row : rows) {
+            QWidget* target = window.findChild<QWidget*>(row.control);
+            QVERIFY2(target && target->isVisible(), row.control);
+            // Straight to the control's window, whatever other window covers that place.
+            const QPoint at = row.point.x() < 0 ? target->rect().center() : row.point;
+            QTest::mouseMove(window.windowHandle(), target->mapTo(&window, at));
+            QTRY_COMPARE(help->text(), QString(row.text));
+        }
+    }
+
+    static QString shown(Run& run)
+    {
+        QWidget* display = run.calculator->frame().findChild<QWidget*>("lblnumber");
+        return QAccessible::queryAccessibleInterface(display)->text(QAccessible::Name);
+    }
+
+    static QWidget* sciWindow(Run& run)
+    {
+        return run.calculator->toolboxes().window(shell::Toolbox::Scientific);
+    }
 
 private slots:
     void firstStartGivesTheDefaults()
@@ -415,6 +449,178 @@ private slots:
             QTest::mouseMove(target, target->rect().center());
             QTRY_COMPARE(help->text(), QString(text));
         }
+    }
+
+    // Ctrl+S and Ctrl+T show the one window on its two pages; Alt+1 closes it, Alt+2 and
+    // Alt+3 choose a page; its own close button leaves the Standard view.
+    void scientificWindowFollowsItsKeysAndMarks()
+    {
+        Run run;
+        run.preset("Settings", "Splash", "0");
+        QVERIFY(run.calculator->start({}));
+        const shell::MenuModel& menu = run.calculator->menu();
+        run.key(Qt::Key_S, Qt::ControlModifier);
+        QWidget* sci = sciWindow(run);
+        QVERIFY(sci && sci->isVisible());
+        QVERIFY(sci->findChild<QWidget*>("main_bg")->isVisible());
+        run.key(Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(sciWindow(run), sci);
+        QVERIFY(menu.isChecked("mnustat") && !menu.isChecked("mnusci"));
+        QVERIFY(sci->findChild<QWidget*>("stat_main")->isVisible());
+        QVERIFY(!sci->findChild<QWidget*>("main_bg")->isVisible());
+        QTest::mouseClick(sci->findChild<QWidget*>("tbb1"), Qt::LeftButton);
+        QVERIFY(menu.isChecked("mnusci") && !menu.isChecked("mnustat"));
+        run.key(Qt::Key_1, Qt::AltModifier);
+        QVERIFY(!run.calculator->isToolboxLoaded(shell::Toolbox::Scientific));
+        QVERIFY(menu.isChecked("mnustd"));
+        run.key(Qt::Key_3, Qt::AltModifier);
+        QTRY_VERIFY(sciWindow(run) && sciWindow(run)->isVisible());
+        QVERIFY(sciWindow(run)->findChild<QWidget*>("stat_main")->isVisible());
+        run.key(Qt::Key_2, Qt::AltModifier);
+        QVERIFY(sciWindow(run)->findChild<QWidget*>("main_bg")->isVisible());
+        QTest::mouseClick(sciWindow(run)->findChild<QWidget*>("but"), Qt::LeftButton);
+        QVERIFY(!run.calculator->isToolboxLoaded(shell::Toolbox::Scientific));
+        QVERIFY(menu.isChecked("mnustd"));
+        QVERIFY(!menu.isChecked("mnusci") && !menu.isChecked("mnustat"));
+    }
+
+    // Keys of the toolbox work on the main display; x^y asks for its n on the Butler bar.
+    void scientificKeysAndTheOperandStrip()
+    {
+        Run run;
+        run.preset("Settings", "Splash", "0");
+        QVERIFY(run.calculator->start({}));
+        run.key(Qt::Key_S, Qt::ControlModifier);
+        QWidget* sci = sciWindow(run);
+        run.type("30");
+        QTest::mouseClick(sci->findChild<QWidget*>("cmdSin"), Qt::LeftButton);
+        // The display strips the leading zero of a result below 1.
+        QCOMPARE(shown(run), ".5");
+        run.type("2");
+        QCOMPARE(shown(run), "2");
+        QTest::mouseClick(sci->findChild<QWidget*>("cmdrx"), Qt::LeftButton);
+        QWidget* butler = run.calculator->toolboxes().window(shell::Toolbox::Butler);
+        QVERIFY(butler && butler->isVisible());
+        auto* entry = butler->findChild<QLineEdit*>("txt");
+        QVERIFY(entry->isVisible());
+        QTest::keyClicks(entry, "10");
+        QTest::keyClick(entry, Qt::Key_Return);
+        QCOMPARE(shown(run), "1024");
+    }
+
+    // The list outlives the window: closed and loaded again at once, and after a while.
+    void statisticsSurviveTheirWindow()
+    {
+        Run run;
+        run.preset("Settings", "Splash", "0");
+        QVERIFY(run.calculator->start({}));
+        run.key(Qt::Key_T, Qt::ControlModifier);
+        for (const char* x : {"3", "1", "4"}) {
+            run.type(x);
+            QTest::mouseClick(sciWindow(run)->findChild<QWidget*>("cmdinsert"), Qt::LeftButton);
+        }
+        QTest::mouseClick(sciWindow(run)->findChild<QWidget*>("cmdsumx"), Qt::LeftButton);
+        QCOMPARE(sciWindow(run)->findChild<QLabel*>("lblNum")->text(), "8");
+        for (int round = 0; round < 2; ++round) {
+            QTest::mouseClick(sciWindow(run)->findChild<QWidget*>("but"), Qt::LeftButton);
+            if (round == 1)
+                QTest::qWait(0);
+            run.key(Qt::Key_T, Qt::ControlModifier);
+            auto* list = sciWindow(run)->findChild<QListWidget*>("lstnum");
+            QCOMPARE(list->count(), 3);
+            QCOMPARE(list->item(2)->text(), "4");
+            QCOMPARE(sciWindow(run)->findChild<QLabel*>("lblcount")->text(), "Count = 3");
+            QCOMPARE(sciWindow(run)->findChild<QLabel*>("lblNum")->text(), "0");
+        }
+    }
+
+    void scientificHelpReachesTheButlerLabel()
+    {
+        Run run;
+        run.preset("Settings", "Splash", "0");
+        QVERIFY(run.calculator->start({}));
+        run.key(Qt::Key_F1);
+        QWidget* butler = run.calculator->toolboxes().window(shell::Toolbox::Butler);
+        run.key(Qt::Key_S, Qt::ControlModifier);
+        QWidget* sci = sciWindow(run);
+        butler->move(sci->x(), sci->y() + sci->height() + 20);
+        QVERIFY(QTest::qWaitForWindowExposed(sci));
+        const char* const welcome =
+            "Welcome to Nuvra. Hover over buttons to know what they do. Hope you enjoy.";
+        checkHoverHelp(run, *sci, {
+            {"wm_bar", "Nuvra Toolbox, housing Scientific and Statistical functions."},
+            {"main_bg", "Scientific Toolbar, which holds scientific functions.", {3, 5}},
+            {"main_bot", welcome},
+            {"tbb1", "Toggle to Scientific Toolbox."},
+            {"tbb2", "Toggle to Statistical Toolbox."},
+            {"AngSysM", "Change angular system."},
+            {"but", "Close the Toolbox."},
+            {"cmdSin", "Finds the sin (T-Ratio) of the current value in the calculator."},
+            {"cmdCos", "Finds the cos (T-Ratio) of the current value in the calculator"},
+            {"cmdTan", "Finds the tan (T-Ratio) of the current value in the calculator."},
+            {"cmdCot", "Finds the cot (T-Ratio) of the current value in the calculator."},
+            {"cmdSec", "Finds the sec (T-Ratio) of the current value in the calculator."},
+            {"cmdcosec", "Finds the cosec (T-Ratio) of the current value in the calculator."},
+            {"cmdsqroot", "Finds the Square-root of the current value in the calculator."},
+            {"cmd3root", "Finds the Cube-root of the current value in the calculator."},
+            {"cmdxroot", "Finds the 'x'th root of the current value in the calculator."},
+            {"cmdr2", "Finds the Square of the current value in the calculator."},
+            {"cmdr3", "Finds the Cube of the current value in the calculator."},
+            {"cmdrx", "Finds the current value in the calculator raised to 'x'."},
+            {"cmdint", "Finds the Integer value of the current value in the calculator."},
+            {"cmddeci", "Finds the Decimal Value of the current value in the calculator."},
+            {"cmdAbs", "Finds the Absolute Value of the current value in the calculator."},
+            {"cmdPie", "A constant containing the value of pi."},
+            {"cmdExp", "Finds the 'exp()' Value of the current value in the calculator."},
+            {"cmdLn", "Finds the ln Value of the current value in the calculator."},
+            {"cmdreci",
+             "Finds the Reciprocal (1/x) Value of the current value in the calculator."},
+            {"cmdper", "Finds the value of a specified percent of the current value."},
+            {"cmdFactorial", "Finds the Factorial of the current value in the calculator."},
+            {"cmd00", "Adds the Digit/Number(s) '00'."},
+            {"cmdM", "Opens a bar which contains the 'M' functions."},
+            {"cmdTax", "Opens a bar which contains tools for calculating taxes."},
+        });
+        QTest::mouseClick(sci->findChild<QWidget*>("cmdM"), Qt::LeftButton);
+        checkHoverHelp(run, *sci, {
+            {"cmdMp", "Adds the Current value to 'M'."},
+            {"cmdMm", "Subtracts the Current value from 'M'."},
+            {"cmdMr", "Displays the current 'M' value."},
+            {"cmdMc", "Resets the 'M' value to 0."},
+            {"EX_FR", "Double - Click to close this bar.", {2, 2}},
+        });
+        QTest::mouseClick(sci->findChild<QWidget*>("cmdTax"), Qt::LeftButton);
+        checkHoverHelp(run, *sci, {
+            {"cmdtaxp", "Finds total value after adding Tax."},
+            {"cmdtaxm", "Finds total value after subtracting Tax."},
+            {"cmdTaxSet", "Lets you set the Tax Rate (%)."},
+        });
+        QTest::mouseClick(sci->findChild<QWidget*>("tbb2"), Qt::LeftButton);
+        const char* const list = "Displays the stored Values.";
+        const char* const result = "Displays the Results (of Statistical Functions).";
+        checkHoverHelp(run, *sci, {
+            {"stat_main", "Statistical Toolbar, which is filled with Statistical tools.", {2, 2}},
+            {"stat_lbl", list},
+            {"stat_table", list, {1, 1}},
+            {"stattbh", list},
+            {"lstnum", list},
+            {"lblcount", "Displays the number of stored Values."},
+            {"lblnum_bg", result, {1, 1}},
+            {"lblNum", result},
+            {"cmdC", "Resets the Statistical toolbox."},
+            {"cmdinsert", "Adds / Inserts the current value."},
+            {"cmdrem", "Removes the current selected value."},
+            {"cmdsumx", "Adds all the values in the list."},
+            {"cmdsigmax2", "Adds the squares of all the values in the list."},
+            {"cmdmean", "Finds the Mean of all the values in the list."},
+            {"cmdmeanx2", "Finds the Mean of the squares of all values in the list."},
+            {"cmdsump", "Finds the sum of all positive (+ve) values."},
+            {"cmdsumn", "Finds the sum of all negative (-ve) values."},
+            {"cmdhigh", "Finds the largest value in the list."},
+            {"cmdlow", "Finds the smallest value in the list."},
+            {"cmdsendf1", "Adds the Result to the current value."},
+            {"cmdsendf2", "Subtracts the Result from the current value."},
+        });
     }
 };
 

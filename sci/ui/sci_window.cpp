@@ -43,7 +43,7 @@ constexpr int kRingLeftTwips = 20;
 constexpr int kRingBelowTwips = 330;
 
 // The window's own parts; the pages carry their keys.
-constexpr std::array<kit::ControlSpec, 10> kWindowControls{{
+constexpr std::array<kit::ControlSpec, 9> kWindowControls{{
     {"main_bg", ControlKind::Panel, {0, kPageTopTwips, 4800, 2664}, "", "",
      "Scientific Toolbar, which holds scientific functions.", "", Pic::None},
     {"stat_main", ControlKind::Panel, {20, 580, 4760, 2420}, "", "",
@@ -59,8 +59,6 @@ constexpr std::array<kit::ControlSpec, 10> kWindowControls{{
     // The lit rings: cmd1 for the scientific keys, cmd2 for the statistics keys.
     {"cmd1", ControlKind::Picture, {0, 0, 740, 460}, "", "", "", "", Pic::Highlight},
     {"cmd2", ControlKind::Picture, {0, 0, 740, 460}, "", "", "", "", Pic::Highlight},
-    {"EX_FR", ControlKind::Panel, {100, 2550, 4600, 420}, "", "",
-     "Double - Click to close this bar.", "", Pic::None},
 }};
 
 // Six columns of keys on the scientific page, in page coordinates.
@@ -70,7 +68,7 @@ constexpr int column(int c) { return 100 + c * 780; }
 constexpr int row(int r) { return 260 + r * 480; }
 constexpr platform::TwipsRect keyAt(int c, int r) { return {column(c), row(r), kKeyWidth, kKeyHeight}; }
 
-constexpr std::array<kit::ControlSpec, 25> kScientificKeys{{
+constexpr std::array<kit::ControlSpec, 26> kScientificKeys{{
     {"cmdSin", ControlKind::Button, keyAt(0, 0), "sin", "",
      "Finds the sin (T-Ratio) of the current value in the calculator.", "", Pic::FunctionKey},
     {"cmdCos", ControlKind::Button, keyAt(1, 0), "cos", "",
@@ -122,6 +120,9 @@ constexpr std::array<kit::ControlSpec, 25> kScientificKeys{{
     {"cmdTax", ControlKind::Button, keyAt(5, 3), "Tax", "",
      "Opens a bar which contains tools for calculating taxes.", "Show 'Tax' functions",
      Pic::OperatorKey},
+    // The pull-out bar below the keys.
+    {"EX_FR", ControlKind::Panel, {100, 2200, 4600, 420}, "", "",
+     "Double - Click to close this bar.", "", Pic::None},
 }};
 
 // The pull-out bar: the memory set and the tax set in the same place, one set shown.
@@ -265,7 +266,7 @@ SciWindow::SciWindow(shell::ui::ToolboxContext& context)
     kit::addHoverHelp(closeButton(), "Close the Toolbox.", butler());
     m_window = buildControls(kWindowControls);
     m_keys = kit::buildControls(*m_window.widget("main_bg"), kScientificKeys, butler());
-    m_barKeys = kit::buildControls(*m_window.widget("EX_FR"), kBarKeys, butler());
+    m_barKeys = kit::buildControls(*m_keys.widget("EX_FR"), kBarKeys, butler());
     m_statisticsControls =
         kit::buildControls(*m_window.widget("stat_main"), kStatisticsControls, butler());
     for (const char* ring : {"cmd1", "cmd2"}) {
@@ -275,7 +276,8 @@ SciWindow::SciWindow(shell::ui::ToolboxContext& context)
     }
     // The bar's own events: the double-click that closes it, the pointer that puts out the
     // rings; the pages' backgrounds are painted by the window.
-    for (const char* pane : {"EX_FR", "main_bg", "stat_main"})
+    m_keys.widget("EX_FR")->installEventFilter(this);
+    for (const char* pane : {"main_bg", "stat_main"})
         m_window.widget(pane)->installEventFilter(this);
     m_window.widget("main_bg")->setAttribute(Qt::WA_TranslucentBackground);
     closeButton().raise();
@@ -327,6 +329,8 @@ void SciWindow::connectScientificKeys()
 {
     for (const kit::ControlSpec& spec : kScientificKeys) {
         kit::SkinButton* key = m_keys.button(spec.name);
+        if (!key)
+            continue; // the bar
         key->installEventFilter(this);
         if (const std::optional<ScientificKey> scientific = scientificKeyFromName(spec.name)) {
             connect(key, &QAbstractButton::clicked, this, [this, which = *scientific] {
@@ -442,7 +446,7 @@ void SciWindow::hideHighlights()
 bool SciWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const bool pointerMoved = event->type() == QEvent::Enter || event->type() == QEvent::MouseMove;
-    if (watched == m_window.widget("EX_FR")) {
+    if (watched == m_keys.widget("EX_FR")) {
         if (event->type() == QEvent::MouseButtonDblClick) {
             m_bar.doubleClickBar();
             render();
@@ -490,7 +494,7 @@ void SciWindow::render()
     kit::SkinButton* log = m_keys.button("cmdLn");
     log->setText(logKeyCaption(m_context.science.logKeyMode));
 
-    m_window.widget("EX_FR")->setVisible(m_bar.barShown());
+    m_keys.widget("EX_FR")->setVisible(m_bar.barShown());
     for (std::string_view name : kMemoryKeys)
         m_barKeys.widget(name)->setVisible(m_bar.memoryKeysShown());
     for (std::string_view name : kTaxKeys)
@@ -550,8 +554,8 @@ void SciWindow::paintEvent(QPaintEvent* event)
         art::paintPane(painter, paneOf(m_statisticsControls.widget("stat_table")), true);
         art::paintPane(painter, paneOf(m_statisticsControls.widget("lblnum_bg")), true);
     }
-    if (m_window.widget("EX_FR")->isVisible())
-        art::paintPane(painter, paneOf(m_window.widget("EX_FR")), false);
+    if (m_keys.widget("EX_FR")->isVisible())
+        art::paintPane(painter, paneOf(m_keys.widget("EX_FR")), false);
 }
 
 } // namespace nuvra::sci::ui
