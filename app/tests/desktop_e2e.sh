@@ -105,6 +105,53 @@ xdotool key --delay 40 F1
 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
 sleep 0.2
 
+# click_at WINDOW LEFT TOP: a click at a place of a window, in twips from its top-left corner.
+click_at() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove $((X + $2 * scale / 15)) $((Y + $3 * scale / 15)) click 1
+    sleep 0.2
+}
+focus_frame() {
+    xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+    sleep 0.2
+}
+copied() {
+    focus_frame
+    xdotool key --delay 40 ctrl+c
+    sleep 0.3
+    timeout 5 xclip -o -selection clipboard
+}
+
+# Ctrl+S opens the scientific toolbox beside the frame; its sin key takes the sine of 30
+# degrees. Its statistics page lists what Insert takes from the display.
+xdotool type --delay 40 '30'
+xdotool key --delay 40 ctrl+s
+sci=$(timeout 5 xdotool search --sync --onlyvisible --name '^Scientific$' | head -n1)
+expect "Ctrl+S opens the scientific toolbox" "yes" "$([ -n "$sci" ] && echo yes || echo no)"
+if [ -n "$sci" ]; then
+    # The sin key: 100/260 twips on the page, which starts 350 twips down; 700 x 420.
+    click_at "$sci" 450 820
+    expect "sin 30 on the main display" ".5" "$(copied)"
+    # M opens the memory bar under the keys (the M key's centre: 3220 + 350, 1700 + 350 + 210).
+    click_at "$sci" 3570 2260
+    screenshot scientific "$sci"
+    xdotool key --delay 40 ctrl+t
+    for value in 3 -1 4; do
+        focus_frame
+        xdotool type --delay 40 "${value#-}"
+        [ "${value:0:1}" = "-" ] && xdotool key --delay 40 s
+        # Insert: 1900/1580 on the page at 20/580, 1353 x 360.
+        click_at "$sci" 2596 2340
+    done
+    # Mean: 3326/720 on the page, 640 x 360.
+    click_at "$sci" 3666 1480
+    expect "statistics count read by a screen reader" "Count = 3" \
+        "$(atspi_read --timeout 5 --field name --expect 'Count = 3' Nuvra Scientific lblcount)"
+    screenshot statistics "$sci"
+    xdotool key --delay 40 ctrl+t
+fi
+focus_frame
+
 # The system-wide restore key answers with its popup even while the calculator is shown.
 xdotool key --delay 40 ctrl+shift+r
 popup=$(timeout 5 xdotool search --sync --onlyvisible --name '^Nuvra Popup$' | head -n1)

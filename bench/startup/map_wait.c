@@ -1,13 +1,16 @@
 /* Starts a program on the current X display and measures how long its first top-level window
  * takes to be mapped, then its resident memory and its CPU use while it sits idle.
  *   nuvra_map_wait [--settle SECONDS] [--idle SECONDS] [--timeout SECONDS]
- *                  [--key KEYSYM --window TITLE] PROGRAM [ARG...]
+ *                  [--key KEYS --window TITLE]... PROGRAM [ARG...]
  * --settle: seconds after the start at which the memory is read (default 3);
  * --idle: length of the idle window over which CPU time is measured (default 10);
  * --timeout: how long to wait for the window (default 30);
- * --key and --window: one second after the start the key is pressed (XTest, into the window
- *   that has the focus) and the time until a window with that title is mapped is measured too
- *   (key_map_ms on the line).
+ * --key and --window: one second after the start the keys are pressed (XTest, a keysym with
+ *   optional "Control+" or "Alt+" before it, into the program's first window, given the focus
+ *   as a click would) and the time until a window with that title is mapped is measured too
+ *   (key_map_ms on the line). Up to four pairs, each pressed after the window of the one
+ *   before it is mapped (key2_map_ms, ...); the idle figures are then taken with all of them
+ *   open.
  * Prints one line "map_ms=... rss_kb=... idle_s=... idle_cpu_ms=... idle_cpu_pct=..." and exits
  * 0; exits 1 when the program cannot start, ends early or shows no window in time. The
  * program's own standard output goes to standard error, so the line stands alone. */
@@ -124,7 +127,7 @@ static void stopChild(pid_t child)
 static int usage(void)
 {
     fprintf(stderr, "usage: nuvra_map_wait [--settle SECONDS] [--idle SECONDS] "
-                    "[--timeout SECONDS] [--key KEYSYM --window TITLE] PROGRAM [ARG...]\n");
+                    "[--timeout SECONDS] [--key KEYS --window TITLE]... PROGRAM [ARG...]\n");
     return 2;
 }
 
@@ -140,17 +143,30 @@ static int readSeconds(const char* text, double* seconds)
 
 /* Presses and releases the key, then waits for a top-level window of that title to be mapped;
  * the seconds from the press to the map, or -1 after the timeout. */
-static double keyToWindow(Display* display, const char* keysymName, const char* title,
+static double keyToWindow(Display* display, Window focus, const char* keys, const char* title,
                           double timeout)
 {
     const Window root = DefaultRootWindow(display);
+    KeyCode modifier = 0;
+    const char* keysymName = keys;
+    if (strncmp(keys, "Control+", 8) == 0 || strncmp(keys, "Alt+", 4) == 0) {
+        const int control = keys[0] == 'C';
+        modifier = XKeysymToKeycode(display, XStringToKeysym(control ? "Control_L" : "Alt_L"));
+        keysymName = keys + (control ? 8 : 4);
+    }
     const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(keysymName));
     if (code == 0)
         return -1;
+    XSetInputFocus(display, focus, RevertToParent, CurrentTime);
+    XSync(display, False);
     struct timespec pressed;
     clock_gettime(CLOCK_MONOTONIC, &pressed);
+    if (modifier != 0)
+        XTestFakeKeyEvent(display, modifier, True, CurrentTime);
     XTestFakeKeyEvent(display, code, True, CurrentTime);
     XTestFakeKeyEvent(display, code, False, CurrentTime);
+    if (modifier != 0)
+        XTestFakeKeyEvent(display, modifier, False, CurrentTime);
     XFlush(display);
     while (secondsSince(&pressed) < timeout) {
         if (XPending(display) == 0) {
@@ -178,17 +194,23 @@ int main(int argc, char** argv)
     double settle = 3;
     double idle = 10;
     double timeout = 30;
-    const char* key = NULL;
-    const char* keyWindow = NULL;
+    enum { kMaxKeys = 4 };
+    const char* keys[kMaxKeys] = {NULL};
+    const char* keyWindows[kMaxKeys] = {NULL};
+    int keyCount = 0;
+    int windowCount = 0;
     int first = 1;
     while (first < argc && strncmp(argv[first], "--", 2) == 0) {
         if (strcmp(argv[first], "--") == 0) {
             ++first;
             break;
         }
-        if ((strcmp(argv[first], "--key") == 0 || strcmp(argv[first], "--window") == 0) &&
-            first + 1 < argc) {
-            *(strcmp(argv[first], "--key") == 0 ? &key : &keyWindow) = argv[first + 1];
+        const int isKey = strcmp(argv[first], "--key") == 0;
+        if ((isKey || strcmp(argv[first], "--window") == 0) && first + 1 < argc) {
+            int* count = isKey ? &keyCount : &windowCount;
+            if (*count == kMaxKeys)
+                return usage();
+            (isKey ? keys : keyWindows)[(*count)++] = argv[first + 1];
             first += 2;
             continue;
         }
@@ -200,7 +222,7 @@ int main(int argc, char** argv)
             return usage();
         first += 2;
     }
-    if (first >= argc || (key == NULL) != (keyWindow == NULL))
+    if (first >= argc || keyCount != windowCount)
         return usage();
 
     Display* display = XOpenDisplay(NULL);
@@ -251,6 +273,7 @@ int main(int argc, char** argv)
     Window created[kMaxNewWindows];
     int createdCount = 0;
     double mapSeconds = -1;
+    Window firstWindow = None;
     while (mapSeconds < 0) {
         if (waitpid(child, NULL, WNOHANG) == child) {
             fprintf(stderr, "nuvra_map_wait: %s ended before showing a window\n", argv[first]);
@@ -281,16 +304,24 @@ int main(int argc, char** argv)
             int isNew = 0;
             for (int i = 0; i < createdCount; ++i)
                 isNew |= created[i] == event.xmap.window;
-            if (pid == (long)child || (pid == 0 && isNew))
+            if (pid == (long)child || (pid == 0 && isNew)) {
                 mapSeconds = at;
+                firstWindow = event.xmap.window;
+            }
         }
     }
-    double keyMapSeconds = -1;
-    if (key != NULL) {
-        sleepUntil(&start, 1.0);
-        keyMapSeconds = keyToWindow(display, key, keyWindow, timeout);
-        if (keyMapSeconds < 0) {
-            fprintf(stderr, "nuvra_map_wait: no window \"%s\" after %s\n", keyWindow, key);
+    double keyMapSeconds[kMaxKeys];
+    for (int i = 0; i < keyCount; ++i) {
+        if (i == 0) {
+            sleepUntil(&start, 1.0);
+        } else {
+            struct timespec pause = {0, 300000000L};
+            nanosleep(&pause, NULL);
+        }
+        keyMapSeconds[i] = keyToWindow(display, firstWindow, keys[i], keyWindows[i], timeout);
+        if (keyMapSeconds[i] < 0) {
+            fprintf(stderr, "nuvra_map_wait: no window \"%s\" after %s\n", keyWindows[i],
+                    keys[i]);
             stopChild(child);
             XCloseDisplay(display);
             return 1;
@@ -319,8 +350,12 @@ int main(int argc, char** argv)
     const double cpuPercent = idleSeconds > 0 ? cpuMs / 10.0 / idleSeconds : 0.0;
     printf("map_ms=%.1f rss_kb=%ld idle_s=%.1f idle_cpu_ms=%.0f idle_cpu_pct=%.2f",
            mapSeconds * 1000.0, rss, idleSeconds, cpuMs, cpuPercent);
-    if (key != NULL)
-        printf(" key_map_ms=%.1f", keyMapSeconds * 1000.0);
+    for (int i = 0; i < keyCount; ++i) {
+        if (i == 0)
+            printf(" key_map_ms=%.1f", keyMapSeconds[i] * 1000.0);
+        else
+            printf(" key%d_map_ms=%.1f", i + 1, keyMapSeconds[i] * 1000.0);
+    }
     printf("\n");
     return 0;
 }
