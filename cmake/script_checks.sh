@@ -34,6 +34,14 @@ start_xvfb() {
         return 1
     fi
     export DISPLAY=:$(head -n1 "$1/display")
+    # The number comes before the server takes clients; a loaded machine shows the gap.
+    for _ in $(seq 200); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    echo "FAIL the X server on $DISPLAY does not answer"
+    cat "$1/xvfb.log"
+    return 1
 }
 
 # A fresh calculator for the desktop tests: the xcb platform (the test runner asks for

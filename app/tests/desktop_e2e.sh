@@ -135,6 +135,7 @@ if [ -n "$sci" ]; then
     # M opens the memory bar under the keys (the M key's centre: 3220 + 350, 1700 + 350 + 210).
     click_at "$sci" 3570 2260
     screenshot scientific "$sci"
+    focus_frame
     xdotool key --delay 40 ctrl+t
     for value in 3 -1 4; do
         focus_frame
@@ -146,8 +147,13 @@ if [ -n "$sci" ]; then
     # Mean: 3326/720 on the page, 640 x 360.
     click_at "$sci" 3666 1480
     expect "statistics count read by a screen reader" "Count = 3" \
-        "$(atspi_read --timeout 5 --field name --expect 'Count = 3' Nuvra Scientific lblcount)"
+        "$(atspi_read --timeout 5 --description 'Displays the number of stored Values.' \
+            --role label --field name --expect 'Count = 3' Nuvra Scientific)"
+    expect "mean of the list" "2" \
+        "$(atspi_read --timeout 5 --description 'Displays the Results (of Statistical Functions).' \
+            --role label --field name --expect 2 Nuvra Scientific)"
     screenshot statistics "$sci"
+    focus_frame
     xdotool key --delay 40 ctrl+t
 fi
 focus_frame

@@ -35,6 +35,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* widget = static_cast<QWidget*>(watched);
+        // A tooltip goes with the pointer that leaves its control (or the control that hides
+        // under it), so it never stays over other controls and takes their clicks.
+        if (event->type() == QEvent::Leave && !m_tooltip.isEmpty() && m_butler) {
+            m_butler->HideTooltip();
+            return false;
+        }
         QPointF position;
         if (event->type() == QEvent::Enter)
             position = static_cast<QEnterEvent*>(event)->position();

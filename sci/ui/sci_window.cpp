@@ -43,7 +43,12 @@ constexpr int kRingLeftTwips = 20;
 constexpr int kRingBelowTwips = 330;
 
 // The window's own parts; the pages carry their keys.
-constexpr std::array<kit::ControlSpec, 9> kWindowControls{{
+constexpr auto kWindowControls = std::to_array<kit::ControlSpec>({
+    // The lit rings: cmd1 for the scientific keys, cmd2 for the statistics keys. They lie
+    // under the pages, which are see-through, so the key under the pointer stays on top and
+    // a ring that shows never comes between the pointer and the key.
+    {"cmd1", ControlKind::Picture, {0, 0, 740, 460}, "", "", "", "", Pic::Highlight},
+    {"cmd2", ControlKind::Picture, {0, 0, 740, 460}, "", "", "", "", Pic::Highlight},
     {"main_bg", ControlKind::Panel, {0, kPageTopTwips, 4800, 2664}, "", "",
      "Scientific Toolbar, which holds scientific functions.", "", Pic::None},
     {"stat_main", ControlKind::Panel, {20, 580, 4760, 2420}, "", "",
@@ -56,10 +61,7 @@ constexpr std::array<kit::ControlSpec, 9> kWindowControls{{
      "Toggle to Statistical Toolbox.", "", Pic::PageTab},
     {"AngSysM", ControlKind::Button, {3880, 265, 800, 270}, "DEG", "",
      "Change angular system.", "", Pic::Indicator},
-    // The lit rings: cmd1 for the scientific keys, cmd2 for the statistics keys.
-    {"cmd1", ControlKind::Picture, {0, 0, 740, 460}, "", "", "", "", Pic::Highlight},
-    {"cmd2", ControlKind::Picture, {0, 0, 740, 460}, "", "", "", "", Pic::Highlight},
-}};
+});
 
 // Six columns of keys on the scientific page, in page coordinates.
 constexpr int kKeyWidth = 700;
@@ -68,7 +70,7 @@ constexpr int column(int c) { return 100 + c * 780; }
 constexpr int row(int r) { return 260 + r * 480; }
 constexpr platform::TwipsRect keyAt(int c, int r) { return {column(c), row(r), kKeyWidth, kKeyHeight}; }
 
-constexpr std::array<kit::ControlSpec, 26> kScientificKeys{{
+constexpr auto kScientificKeys = std::to_array<kit::ControlSpec>({
     {"cmdSin", ControlKind::Button, keyAt(0, 0), "sin", "",
      "Finds the sin (T-Ratio) of the current value in the calculator.", "", Pic::FunctionKey},
     {"cmdCos", ControlKind::Button, keyAt(1, 0), "cos", "",
@@ -123,10 +125,10 @@ constexpr std::array<kit::ControlSpec, 26> kScientificKeys{{
     // The pull-out bar below the keys.
     {"EX_FR", ControlKind::Panel, {100, 2200, 4600, 420}, "", "",
      "Double - Click to close this bar.", "", Pic::None},
-}};
+});
 
 // The pull-out bar: the memory set and the tax set in the same place, one set shown.
-constexpr std::array<kit::ControlSpec, 7> kBarKeys{{
+constexpr auto kBarKeys = std::to_array<kit::ControlSpec>({
     {"cmdMc", ControlKind::Button, {120, 60, 1000, 300}, "MC", "", "Resets the 'M' value to 0.",
      "", Pic::FunctionKey},
     {"cmdMp", ControlKind::Button, {1240, 60, 1000, 300}, "M+", "",
@@ -141,7 +143,7 @@ constexpr std::array<kit::ControlSpec, 7> kBarKeys{{
      "Finds total value after subtracting Tax.", "", Pic::FunctionKey},
     {"cmdTaxSet", ControlKind::Button, {3100, 60, 1380, 300}, "Tax %", "",
      "Lets you set the Tax Rate (%).", "", Pic::FunctionKey},
-}};
+});
 
 constexpr std::array<std::string_view, 4> kMemoryKeys{"cmdMc", "cmdMp", "cmdMm", "cmdMr"};
 constexpr std::array<std::string_view, 3> kTaxKeys{"cmdtaxp", "cmdtaxm", "cmdTaxSet"};
@@ -154,7 +156,7 @@ constexpr platform::TwipsRect statKey(int c, int r, int span = 1)
     return {statColumn(c), statRow(r), 640 + (span - 1) * 713, 360};
 }
 
-constexpr std::array<kit::ControlSpec, 20> kStatisticsControls{{
+constexpr auto kStatisticsControls = std::to_array<kit::ControlSpec>({
     {"stat_lbl", ControlKind::Label, {80, 40, 1700, 250}, "Values", "", kListText, "", Pic::None},
     {"stat_table", ControlKind::Panel, {80, 300, 1700, 1700}, "", "", kListText, "", Pic::None},
     {"lstnum", ControlKind::List, {110, 330, 1640, 1640}, "", "Values", kListText, "", Pic::None},
@@ -190,14 +192,14 @@ constexpr std::array<kit::ControlSpec, 20> kStatisticsControls{{
      "Adds the Result to the current value.", "", Pic::OperatorKey},
     {"cmdsendf2", ControlKind::Button, statKey(2, 3, 2), "− Result", "",
      "Subtracts the Result from the current value.", "", Pic::OperatorKey},
-}};
+});
 
 struct SummaryKey {
     std::string_view name;
     StatisticsSummary summary;
 };
 
-constexpr std::array<SummaryKey, 8> kSummaryKeys{{
+constexpr auto kSummaryKeys = std::to_array<SummaryKey>({
     {"cmdsumx", StatisticsSummary::SumX},
     {"cmdsigmax2", StatisticsSummary::SigmaX2},
     {"cmdmean", StatisticsSummary::Mean},
@@ -206,33 +208,33 @@ constexpr std::array<SummaryKey, 8> kSummaryKeys{{
     {"cmdsumn", StatisticsSummary::SumNegative},
     {"cmdhigh", StatisticsSummary::High},
     {"cmdlow", StatisticsSummary::Low},
-}};
+});
 
 struct StripKey {
     std::string_view name;
     OperandMode mode;
 };
 
-constexpr std::array<StripKey, 4> kStripKeys{{
+constexpr auto kStripKeys = std::to_array<StripKey>({
     {"cmdxroot", OperandMode::Root},
     {"cmdrx", OperandMode::Power},
     {"cmdper", OperandMode::Percent},
     {"cmdTaxSet", OperandMode::TaxRate},
-}};
+});
 
 struct BarKey {
     std::string_view name;
     MemoryTaxKey key;
 };
 
-constexpr std::array<BarKey, 6> kBarOperations{{
+constexpr auto kBarOperations = std::to_array<BarKey>({
     {"cmdMc", MemoryTaxKey::MemoryClear},
     {"cmdMp", MemoryTaxKey::MemoryAdd},
     {"cmdMm", MemoryTaxKey::MemorySubtract},
     {"cmdMr", MemoryTaxKey::MemoryRecall},
     {"cmdtaxp", MemoryTaxKey::TaxPlus},
     {"cmdtaxm", MemoryTaxKey::TaxMinus},
-}};
+});
 
 // What the log key shows in each of its modes.
 QString logKeyCaption(LogKeyMode mode)
@@ -434,7 +436,6 @@ void SciWindow::highlight(QWidget& key, QWidget& frame)
                       key.height() + 2 * twipsToPixels(kPageTopTwips - kRingBelowTwips));
     frame.setGeometry(place);
     frame.show();
-    frame.raise();
 }
 
 void SciWindow::hideHighlights()
