@@ -1,6 +1,7 @@
 #include "app/toolbox_windows.h"
 
 #include "app/calculator_app.h"
+#include "eval/ui/equation_window.h"
 #include "sci/ui/butler_window.h"
 #include "shell/ui/toolbox_registry.h"
 
@@ -16,6 +17,9 @@ void registerToolboxWindows(CalculatorApp& app)
 
     toolboxes.add(Toolbox::Butler, [&app, butlerChecked] {
         return new sci::ui::ButlerWindow(app.session(), app.science(), app.butler(), butlerChecked);
+    });
+    toolboxes.add(Toolbox::Equation, [&app] {
+        return new eval::ui::EquationWindow(app.toolboxContext(), app.equationToolbox());
     });
 }
 
