@@ -2,6 +2,7 @@
 
 #include "art/kit/butler_channel.h"
 #include "core/session.h"
+#include "eval/equation_toolbox.h"
 #include "frame/key_map.h"
 #include "frame/rpn_panel.h"
 #include "platform/desktop/deferred_sound_player.h"
@@ -69,6 +70,9 @@ public:
     frame::ui::Wm& frame() const { return *m_frame; }
     core::Session& session() { return m_session; }
     sci::ScienceState& science() { return m_science; }
+    // The Equation toolbox's place, width, docking and formulas, kept while its window comes
+    // and goes.
+    eval::EquationToolboxState& equationToolbox() { return m_equationToolbox; }
     kit::ButlerChannel& butler() { return m_butler; }
     shell::MenuModel& menu() { return m_menu; }
     shell::MenuCommands& commands() { return *m_commands; }
@@ -128,6 +132,7 @@ private:
     DesktopFeedback m_feedback;
     core::Session m_session;
     sci::ScienceState m_science;
+    eval::EquationToolboxState m_equationToolbox;
     frame::RpnPanel m_panel;
     frame::KeyMap m_keys;
     kit::ButlerChannel m_butler;

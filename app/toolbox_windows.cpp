@@ -1,6 +1,7 @@
 #include "app/toolbox_windows.h"
 
 #include "app/calculator_app.h"
+#include "eval/ui/equation_window.h"
 #include "sci/ui/butler_window.h"
 #include "sci/ui/sci_window.h"
 #include "shell/ui/toolbox_registry.h"
@@ -20,6 +21,9 @@ void registerToolboxWindows(CalculatorApp& app)
     });
     toolboxes.add(Toolbox::Scientific,
                   [&app] { return new sci::ui::SciWindow(app.toolboxContext()); });
+    toolboxes.add(Toolbox::Equation, [&app] {
+        return new eval::ui::EquationWindow(app.toolboxContext(), app.equationToolbox());
+    });
 }
 
 } // namespace nuvra::app

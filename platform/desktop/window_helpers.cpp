@@ -18,6 +18,12 @@ void DragWindow(QWidget& window)
         handle->startSystemMove();
 }
 
+void ResizeFromRightEdge(QWidget& window)
+{
+    if (QWindow* handle = window.windowHandle())
+        handle->startSystemResize(Qt::RightEdge);
+}
+
 void MakeBorderless(QWidget& window)
 {
     window.setWindowFlag(Qt::FramelessWindowHint, true);

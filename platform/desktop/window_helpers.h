@@ -12,6 +12,8 @@ namespace nuvra::platform {
 void MakeTransparent(QWidget& window, bool useAlpha, bool useColourKey, int alpha);
 // Lets the user move a borderless window by its skin: the window system takes over the drag.
 void DragWindow(QWidget& window);
+// Lets the user stretch a borderless window by its right edge: the window system takes over.
+void ResizeFromRightEdge(QWidget& window);
 // Removes the caption, the sizing frame and the edges.
 void MakeBorderless(QWidget& window);
 // The narrowest the Equation toolbox may be dragged to.

@@ -264,8 +264,7 @@ SciWindow::SciWindow(shell::ui::ToolboxContext& context)
       m_context(context),
       m_statistics(std::make_unique<StatisticsPage>(context.session, context.science))
 {
-    closeButton().setAccessibleDescription("Close the Toolbox.");
-    kit::addHoverHelp(closeButton(), "Close the Toolbox.", butler());
+    setCloseHelp("Close the Toolbox.");
     m_window = buildControls(kWindowControls);
     m_keys = kit::buildControls(*m_window.widget("main_bg"), kScientificKeys, butler());
     m_barKeys = kit::buildControls(*m_keys.widget("EX_FR"), kBarKeys, butler());

@@ -19,6 +19,12 @@ namespace {
 
 constexpr int kTitleBarTwips = 230;
 
+// The close button, its left edge counted from the window's right edge.
+platform::TwipsRect closeButtonPlace(int windowWidthTwips)
+{
+    return {windowWidthTwips - 300, 15, 240, 210};
+}
+
 } // namespace
 
 ToolboxWindow::ToolboxWindow(const ToolboxSpec& spec, kit::ButlerChannel& butler)
@@ -31,8 +37,8 @@ ToolboxWindow::ToolboxWindow(const ToolboxSpec& spec, kit::ButlerChannel& butler
     platform::MakeTransparent(*this, true, false, 255);
     setFixedSize(twipsToPixels(spec.widthTwips), twipsToPixels(spec.heightTwips));
     const std::array<kit::ControlSpec, 1> closeButton{{
-        {"but", kit::ControlKind::Button, {spec.widthTwips - 300, 15, 240, 210}, "", "Close", "",
-         "", art::Picture::Close},
+        {"but", kit::ControlKind::Button, closeButtonPlace(spec.widthTwips), "", "Close", "", "",
+         art::Picture::Close},
     }};
     m_close = buildControls(closeButton).button("but");
     connect(m_close, &kit::SkinButton::clicked, this, &ToolboxWindow::closeRequested);
@@ -49,6 +55,18 @@ platform::TwipsPoint ToolboxWindow::firstPlace(platform::TwipsPoint frame,
 kit::Controls ToolboxWindow::buildControls(std::span<const kit::ControlSpec> table)
 {
     return kit::buildControls(*this, table, m_butler);
+}
+
+void ToolboxWindow::setCloseHelp(const QString& text)
+{
+    m_close->setAccessibleDescription(text);
+    kit::addHoverHelp(*m_close, text, m_butler);
+}
+
+void ToolboxWindow::resizeEvent(QResizeEvent* event)
+{
+    m_close->place(closeButtonPlace(platform::pixelsToTwips(width())));
+    QWidget::resizeEvent(event);
 }
 
 void ToolboxWindow::paintEvent(QPaintEvent*)

@@ -78,7 +78,11 @@ signals:
 protected:
     kit::ButlerChannel& butler() const { return m_butler; }
     kit::Controls buildControls(std::span<const kit::ControlSpec> table);
+    // The close button's help for the Butler bar, also its accessible description.
+    void setCloseHelp(const QString& text);
     void paintEvent(QPaintEvent* event) override;
+    // The close button keeps to the right edge of a window that changes its width.
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     // A close from the window manager (Alt+F4) goes the way of the close button.
     void closeEvent(QCloseEvent* event) override;
