@@ -91,7 +91,9 @@ private:
         // again whenever a window (the tooltip) shows or hides.
         QCursor::setPos(window.screen()->geometry().bottomRight());
         for (const HoverRow& row : rows) {
-            QWidget* target = window.findChild<QWidget*>(row.control);
+            QWidget* target = window.objectName() == row.control
+                                  ? &window
+                                  : window.findChild<QWidget*>(row.control);
             QVERIFY2(target && target->isVisible(), row.control);
             // Straight to the control's window, whatever other window covers that place.
             const QPoint at = row.point.x() < 0 ? target->rect().center() : row.point;
@@ -625,6 +627,54 @@ private slots:
             {"cmdlow", "Finds the smallest value in the list."},
             {"cmdsendf1", "Adds the Result to the current value."},
             {"cmdsendf2", "Subtracts the Result from the current value."},
+        });
+    }
+
+    // Ctrl+Q opens the formula field with the keyboard in it; Enter puts the result on the
+    // main display and the formula into the history.
+    void equationToolboxEvaluatesIntoTheDisplay()
+    {
+        Run run;
+        run.preset("Settings", "Splash", "0");
+        QVERIFY(run.calculator->start({}));
+        run.key(Qt::Key_Q, Qt::ControlModifier);
+        QWidget* equation = run.calculator->toolboxes().window(shell::Toolbox::Equation);
+        QVERIFY(equation && equation->isVisible());
+        auto* field = equation->findChild<QLineEdit*>("txtInput");
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        field->clear();
+        QTest::keyClicks(field, "2+2");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(shown(run), "4");
+        QCOMPARE(run.calculator->session().history.expressions(),
+                 std::vector<std::string>{"2+2 "});
+        field->setText("1/0");
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(shown(run), "Error");
+        QCOMPARE(run.calculator->session().history.expressions().size(), 1u);
+    }
+
+    void equationHelpReachesTheButlerLabel()
+    {
+        Run run;
+        run.preset("Settings", "Splash", "0");
+        QVERIFY(run.calculator->start({}));
+        run.key(Qt::Key_F1);
+        QWidget* butler = run.calculator->toolboxes().window(shell::Toolbox::Butler);
+        run.key(Qt::Key_Q, Qt::ControlModifier);
+        QWidget* equation = run.calculator->toolboxes().window(shell::Toolbox::Equation);
+        butler->move(equation->x(), equation->y() + equation->height() + 20);
+        QVERIFY(QTest::qWaitForWindowExposed(equation));
+        const char* const field = "Enter an Equation to generate the result.";
+        checkHoverHelp(run, *equation, {
+            {"txtInput", field},
+            {"cmdEnter", "Generate result according to the Equation."},
+            {"frmfx", field, {4, 30}},
+            {"cmdCopy", "Copy the Equation to Clipboard"},
+            {"side", field, {20, 4}},
+            {"lblAngSys", "Current angular system is DEG"},
+            {"righthandle", field},
+            {"but", "Close the Formula Toolbox."},
         });
     }
 };

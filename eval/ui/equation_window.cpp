@@ -13,7 +13,6 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPainterPath>
@@ -75,7 +74,9 @@ constexpr std::array<kit::ControlSpec, 7> kControls{{
 // The side panel's controls, in twips of the panel. The indicator's help names the system it
 // shows, and the buttons' tooltips wait while docked: the window gives those itself.
 constexpr std::array<kit::ControlSpec, 3> kSideControls{{
-    {"lblAngSys", ControlKind::Label, kIndicatorRect, "DEG", "", "", "", Pic::None},
+    // A button, pressed for the angular menu, whose pill and text the side panel paints in the
+    // scheme's colours.
+    {"lblAngSys", ControlKind::Button, kIndicatorRect, "DEG", "", "", "", Pic::None},
     {"cmdEnter",
      ControlKind::Button,
      {675, 240, 480, 420},
@@ -196,9 +197,13 @@ EquationWindow::EquationWindow(shell::ui::ToolboxContext& context, EquationToolb
     formulaFont.setPointSizeF(12.5);
     m_input->setFont(formulaFont);
     m_input->setTextMargins(twipsToPixels(60), 0, twipsToPixels(60), 0);
-    m_angularSystem = m_sideControls.as<QLabel>("lblAngSys");
-    m_angularSystem->setAlignment(Qt::AlignCenter);
-    m_angularSystem->setMouseTracking(true);
+    m_angularSystem = m_sideControls.button("lblAngSys");
+    connect(m_angularSystem, &QAbstractButton::clicked, this, [this] {
+        const platform::TwipsPoint place =
+            angularMenuPlace(kIndicatorRect, equationLayout(pixelsToTwips(width())).sideLeft);
+        m_context.popupMenu(shell::MenuPopup::AngularSystem,
+                            mapToGlobal(platform::twipsPoint(place)));
+    });
     for (const LineColour& line : kLineColours) {
         QWidget* widget = m_controls.widget(line.line);
         widget->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -266,10 +271,6 @@ void EquationWindow::applyScheme()
     palette.setColor(QPalette::Highlight, schemeColour(colours.top2).lighter(140));
     palette.setColor(QPalette::HighlightedText, inputInk(m_scheme));
     m_input->setPalette(palette);
-    kit::setTextStyle(*m_angularSystem,
-                      m_scheme == EquationScheme::Dark ? art::palette::accentLight()
-                                                       : art::palette::text(),
-                      7.5, true);
     update();
     m_side->update();
 }
@@ -462,8 +463,6 @@ bool EquationWindow::eventFilter(QObject* watched, QEvent* event)
                                     mouse.globalPosition().toPoint());
             return true;
         }
-        if (widget == m_angularSystem)
-            return true;
         break;
     }
     case QEvent::MouseButtonRelease: {
@@ -474,13 +473,6 @@ bool EquationWindow::eventFilter(QObject* watched, QEvent* event)
         }
         if (widget == m_handle)
             return true;
-        if (widget == m_angularSystem) {
-            const platform::TwipsPoint place =
-                angularMenuPlace(kIndicatorRect, equationLayout(pixelsToTwips(width())).sideLeft);
-            m_context.popupMenu(shell::MenuPopup::AngularSystem,
-                                mapToGlobal(platform::twipsPoint(place)));
-            return true;
-        }
         break;
     }
     default:
@@ -569,6 +561,13 @@ void EquationWindow::paintSide()
     painter.fillPath(
         roundedPath(indicator, indicator.height() / 2),
         schemeColour(m_scheme == EquationScheme::Dark ? colours.top2 : colours.outerLines));
+    QFont font = painter.font();
+    font.setPointSizeF(7.5);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(m_scheme == EquationScheme::Dark ? art::palette::accentLight()
+                                                    : art::palette::text());
+    painter.drawText(indicator, Qt::AlignCenter, m_angularSystem->text());
 }
 
 } // namespace nuvra::eval::ui

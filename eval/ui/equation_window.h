@@ -4,7 +4,6 @@
 #include "platform/desktop/qt_clipboard.h"
 #include "shell/ui/toolbox_window.h"
 
-class QLabel;
 class QLineEdit;
 
 namespace nuvra::shell::ui {
@@ -65,7 +64,7 @@ private:
     QWidget* m_side = nullptr;
     QWidget* m_handle = nullptr;
     QLineEdit* m_input = nullptr;
-    QLabel* m_angularSystem = nullptr;
+    kit::SkinButton* m_angularSystem = nullptr;
     // The control whose tooltip was last shown or hidden, so that moves over it do not repeat.
     QWidget* m_hovered = nullptr;
     shell::EquationScheme m_scheme = shell::EquationScheme::Dark;

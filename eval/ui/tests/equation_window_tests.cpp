@@ -8,6 +8,7 @@
 #include "shell/ui/toolbox_registry.h"
 
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QAccessibleActionInterface>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -273,7 +274,7 @@ private slots:
         QFETCH(QString, label);
         QFETCH(QString, sineOf90);
         Equation equation;
-        auto* indicator = equation.window->findChild<QLabel*>("lblAngSys");
+        auto* indicator = equation.window->findChild<QAbstractButton*>("lblAngSys");
         QCOMPARE(indicator->text(), QString("DEG"));
         // What the menu command does; the window reads the mark when it renders.
         equation.menu.checkInGroup(item.toStdString());
@@ -506,8 +507,8 @@ private slots:
                               << "Copy the Equation to Clipboard" << true;
         QTest::newRow("field") << "txtInput" << int(QAccessible::EditableText) << "Formula" << field
                                << false;
-        QTest::newRow("indicator") << "lblAngSys" << int(QAccessible::StaticText) << "DEG"
-                                   << "Current angular system is DEG" << false;
+        QTest::newRow("indicator") << "lblAngSys" << int(QAccessible::Button) << "DEG"
+                                   << "Current angular system is DEG" << true;
         QTest::newRow("resize_handle")
             << "righthandle" << int(QAccessible::Client) << "Resize" << field << false;
         QTest::newRow("window") << "frmfx" << int(QAccessible::Client) << "Equation" << field
