@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the built calculator on a virtual X display as a person would use it: types a sum,
 # copies the result and reads it back from the clipboard, opens the Butler bar with F1 and reads
-# a key's help from it as a screen reader does (AT-SPI), switches to RPN with three values on
-# the stack, takes a screenshot of each, and leaves through the exit strip.
+# a key's help from it as a screen reader does (AT-SPI), uses a key of the scientific toolbox
+# and its statistics page and a formula of the Equation toolbox, switches to RPN with three
+# values on the stack, takes a screenshot of each, and leaves through the exit strip.
 #   desktop_e2e.sh NUVRA_PROGRAM [SCREENSHOT_FOLDER [SCALE]]
 set -u
 program=$1
@@ -64,6 +65,8 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Nuvra$' | head 
 if [ -z "$window" ]; then
     echo "FAIL the calculator's frame never appeared"
     cat "$work/nuvra.log"
+    echo "X server on $DISPLAY:"
+    cat "$work/xvfb.log"
     exit 1
 fi
 xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
@@ -115,6 +118,13 @@ focus_frame() {
     xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
     sleep 0.2
 }
+# The shortcut's popup stands over the middle of the frame for a moment; clicks wait for it.
+popup_gone() {
+    for _ in $(seq 100); do
+        [ -z "$(xdotool search --onlyvisible --name '^Nuvra Popup$')" ] && return
+        sleep 0.05
+    done
+}
 copied() {
     focus_frame
     xdotool key --delay 40 ctrl+c
@@ -129,6 +139,9 @@ xdotool key --delay 40 ctrl+s
 sci=$(timeout 5 xdotool search --sync --onlyvisible --name '^Scientific$' | head -n1)
 expect "Ctrl+S opens the scientific toolbox" "yes" "$([ -n "$sci" ] && echo yes || echo no)"
 if [ -n "$sci" ]; then
+    # Into the screen's corner, where the whole window fits at any scale.
+    xdotool windowmove --sync "$sci" 0 0 2>/dev/null || xdotool windowmove "$sci" 0 0
+    popup_gone
     # The sin key: 100/260 twips on the page, which starts 350 twips down; 700 x 420.
     click_at "$sci" 450 820
     expect "sin 30 on the main display" ".5" "$(copied)"
@@ -137,6 +150,7 @@ if [ -n "$sci" ]; then
     screenshot scientific "$sci"
     focus_frame
     xdotool key --delay 40 ctrl+t
+    popup_gone
     for value in 3 -1 4; do
         focus_frame
         xdotool type --delay 40 "${value#-}"
@@ -158,16 +172,30 @@ if [ -n "$sci" ]; then
 fi
 focus_frame
 
+# Ctrl+Q opens the Equation toolbox with the keyboard in its formula field; Enter puts the
+# result on the main display.
+xdotool key --delay 40 ctrl+q
+equation=$(timeout 5 xdotool search --sync --onlyvisible --name '^Equation$' | head -n1)
+expect "Ctrl+Q opens the Equation toolbox" "yes" "$([ -n "$equation" ] && echo yes || echo no)"
+if [ -n "$equation" ]; then
+    xdotool windowmove --sync "$equation" 0 0 2>/dev/null || xdotool windowmove "$equation" 0 0
+    popup_gone
+    xdotool key --delay 40 ctrl+a BackSpace
+    xdotool type --delay 40 '2(3+4)^2 - sin(30)'
+    xdotool key --delay 40 Return
+    expect "formula result on the main display" "97.5" "$(copied)"
+    screenshot equation "$equation"
+    focus_frame
+    xdotool key --delay 40 ctrl+q
+fi
+focus_frame
+
 # The system-wide restore key answers with its popup even while the calculator is shown.
 xdotool key --delay 40 ctrl+shift+r
 popup=$(timeout 5 xdotool search --sync --onlyvisible --name '^Nuvra Popup$' | head -n1)
 expect "Ctrl+Shift+R reaches the calculator" "yes" "$([ -n "$popup" ] && echo yes || echo no)"
-for _ in $(seq 100); do
-    [ -z "$(xdotool search --onlyvisible --name '^Nuvra Popup$')" ] && break
-    sleep 0.05
-done
-xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
-sleep 0.2
+popup_gone
+focus_frame
 
 xdotool key --delay 40 shift+m
 xdotool type --delay 40 '1'
