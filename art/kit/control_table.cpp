@@ -5,6 +5,7 @@
 #include "platform/desktop/twips_geometry.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QEnterEvent>
@@ -15,6 +16,8 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleHints>
+#include <QTimer>
 
 namespace nuvra::kit {
 
@@ -64,6 +67,47 @@ private:
     QString m_text;
     QString m_tooltip;
     QPointer<ButlerChannel> m_butler;
+};
+
+// The caret of a field blinks while the user works in it and stands still five seconds after
+// the last key or click, as desktop toolkits do and as readers who find blinking hard need; a
+// program left alone then does no work at all, whichever field holds the keyboard.
+class CaretBlink : public QObject {
+public:
+    explicit CaretBlink(QLineEdit& field) : QObject(&field)
+    {
+        m_still.setSingleShot(true);
+        m_still.setInterval(kBlinkMs);
+        connect(&m_still, &QTimer::timeout, this, [] { QApplication::setCursorFlashTime(0); });
+        // Typing moves the caret, whichever filter of the window takes the key itself.
+        connect(&field, &QLineEdit::cursorPositionChanged, this, &CaretBlink::blink);
+        field.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonPress)
+            blink();
+        return false;
+    }
+
+private:
+    void blink()
+    {
+        QApplication::setCursorFlashTime(desktopFlashTime());
+        m_still.start();
+    }
+
+    static constexpr int kBlinkMs = 5000;
+    // The desktop's own period, read before any field stilled its caret.
+    static int desktopFlashTime()
+    {
+        static const int period = QGuiApplication::styleHints()->cursorFlashTime();
+        return period;
+    }
+
+    QTimer m_still;
 };
 
 // A state picture; to assistive technology a label with the picture's spoken name.
@@ -151,6 +195,7 @@ QWidget* makeWidget(QWidget& parent, const ControlSpec& spec)
     case ControlKind::Field: {
         auto* field = new QLineEdit(qs(spec.caption), &parent);
         field->setFrame(false);
+        new CaretBlink(*field);
         return field;
     }
     case ControlKind::List:

@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QAbstractButton>
+#include <QApplication>
 #include <QAccessibleActionInterface>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -167,6 +168,19 @@ private slots:
         QCOMPARE(equation.input()->cursorPosition(), 1);
         QCOMPARE(equation.window->geometry(), QRect(300, 200, 400, 60));
         QCOMPARE(equation.window->minimumWidth(), 200);
+    }
+
+    // The caret blinks while the user works and stands still five seconds after, so an idle
+    // program does nothing; a key sets it blinking again.
+    void caretStopsBlinkingWhenLeftAlone()
+    {
+        Equation equation;
+        QTRY_VERIFY(equation.input()->hasFocus());
+        const int blinking = QApplication::cursorFlashTime();
+        QVERIFY(blinking > 0);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::cursorFlashTime(), 0, 7000);
+        QTest::keyClick(equation.input(), Qt::Key_7);
+        QCOMPARE(QApplication::cursorFlashTime(), blinking);
     }
 
     void docksAcrossTheTopAndReturns()
