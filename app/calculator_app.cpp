@@ -80,7 +80,7 @@ CalculatorApp::CalculatorApp(const QString& programFolder)
     };
     m_toolboxes->onCommandDone = [this] { afterCommand(); };
     m_toolboxContext = std::make_unique<shell::ui::ToolboxContext>(shell::ui::ToolboxContext{
-        m_session, m_science, m_menu, m_butler,
+        m_session, m_science, m_menu, m_butler, m_clipboard,
         [this](shell::MenuPopup popup, QPoint at) {
             if (m_menuRenderer)
                 m_menuRenderer->popup(popup, at);

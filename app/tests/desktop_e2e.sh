@@ -125,6 +125,19 @@ popup_gone() {
         sleep 0.05
     done
 }
+# open_toolbox KEYS TITLE: presses the keys into the frame and prints the id of the window with
+# that title (nothing when it never shows), moved into the screen's corner, where the whole
+# window fits at any scale, once the shortcut's popup is gone.
+open_toolbox() {
+    xdotool key --delay 40 "$1"
+    local id
+    id=$(timeout 5 xdotool search --sync --onlyvisible --name "^$2\$" | head -n1)
+    if [ -n "$id" ]; then
+        xdotool windowmove --sync "$id" 0 0 2>/dev/null || xdotool windowmove "$id" 0 0
+        popup_gone
+    fi
+    echo "$id"
+}
 copied() {
     focus_frame
     xdotool key --delay 40 ctrl+c
@@ -135,13 +148,9 @@ copied() {
 # Ctrl+S opens the scientific toolbox beside the frame; its sin key takes the sine of 30
 # degrees. Its statistics page lists what Insert takes from the display.
 xdotool type --delay 40 '30'
-xdotool key --delay 40 ctrl+s
-sci=$(timeout 5 xdotool search --sync --onlyvisible --name '^Scientific$' | head -n1)
+sci=$(open_toolbox ctrl+s Scientific)
 expect "Ctrl+S opens the scientific toolbox" "yes" "$([ -n "$sci" ] && echo yes || echo no)"
 if [ -n "$sci" ]; then
-    # Into the screen's corner, where the whole window fits at any scale.
-    xdotool windowmove --sync "$sci" 0 0 2>/dev/null || xdotool windowmove "$sci" 0 0
-    popup_gone
     # The sin key: 100/260 twips on the page, which starts 350 twips down; 700 x 420.
     click_at "$sci" 450 820
     expect "sin 30 on the main display" ".5" "$(copied)"
@@ -174,12 +183,9 @@ focus_frame
 
 # Ctrl+Q opens the Equation toolbox with the keyboard in its formula field; Enter puts the
 # result on the main display.
-xdotool key --delay 40 ctrl+q
-equation=$(timeout 5 xdotool search --sync --onlyvisible --name '^Equation$' | head -n1)
+equation=$(open_toolbox ctrl+q Equation)
 expect "Ctrl+Q opens the Equation toolbox" "yes" "$([ -n "$equation" ] && echo yes || echo no)"
 if [ -n "$equation" ]; then
-    xdotool windowmove --sync "$equation" 0 0 2>/dev/null || xdotool windowmove "$equation" 0 0
-    popup_gone
     xdotool key --delay 40 ctrl+a BackSpace
     xdotool type --delay 40 '2(3+4)^2 - sin(30)'
     xdotool key --delay 40 Return

@@ -283,7 +283,7 @@ void EquationWindow::Evaluate()
 
 void EquationWindow::CopyEquation()
 {
-    EquationToolbox::CopyEquation(m_input->text().toStdString(), m_clipboard);
+    EquationToolbox::CopyEquation(m_input->text().toStdString(), m_context.clipboard);
 }
 
 void EquationWindow::FocusEquationInput()
@@ -318,9 +318,7 @@ void EquationWindow::applyGeometry(const platform::TwipsRect& geometry)
 
 platform::TwipsRect EquationWindow::geometryTwips() const
 {
-    const QRect pixels = geometry();
-    return {pixelsToTwips(pixels.x()), pixelsToTwips(pixels.y()), pixelsToTwips(pixels.width()),
-            pixelsToTwips(pixels.height())};
+    return platform::rectTwips(geometry());
 }
 
 bool EquationWindow::keyDown(const QKeyEvent& key)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "eval/equation_toolbox.h"
-#include "platform/desktop/qt_clipboard.h"
 #include "shell/ui/toolbox_window.h"
 
 class QLineEdit;
@@ -58,7 +57,6 @@ private:
 
     shell::ui::ToolboxContext& m_context;
     EquationToolbox m_model;
-    platform::QtClipboard m_clipboard;
     kit::Controls m_controls;
     kit::Controls m_sideControls;
     QWidget* m_side = nullptr;

@@ -28,4 +28,10 @@ inline TwipsPoint pointTwips(const QPoint& pixels)
     return {pixelsToTwips(pixels.x()), pixelsToTwips(pixels.y())};
 }
 
+inline TwipsRect rectTwips(const QRect& pixels)
+{
+    return {pixelsToTwips(pixels.x()), pixelsToTwips(pixels.y()), pixelsToTwips(pixels.width()),
+            pixelsToTwips(pixels.height())};
+}
+
 } // namespace nuvra::platform

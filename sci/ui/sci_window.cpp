@@ -505,15 +505,15 @@ void SciWindow::render()
 
 void SciWindow::renderStatistics()
 {
+    // Every command of the program renders the window; the list is filled again only when its
+    // items changed.
     const std::vector<std::string>& items = m_statistics->items();
-    bool same = m_list->count() == static_cast<int>(items.size());
-    for (int i = 0; same && i < m_list->count(); ++i)
-        same = m_list->item(i)->text().toStdString() == items[static_cast<std::size_t>(i)];
-    if (!same) {
+    if (items != m_listed) {
         const QSignalBlocker blocker(m_list);
         m_list->clear();
         for (const std::string& item : items)
             m_list->addItem(QString::fromStdString(item));
+        m_listed = items;
     }
     const std::optional<std::size_t> selected = m_statistics->selection();
     const int row = selected ? static_cast<int>(*selected) : -1;

@@ -6,6 +6,8 @@
 #include "shell/ui/toolbox_window.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class QLabel;
 class QListWidget;
@@ -57,6 +59,7 @@ private:
     kit::Controls m_barKeys;
     kit::Controls m_statisticsControls;
     QListWidget* m_list = nullptr;
+    std::vector<std::string> m_listed; // the items the list shows
     QLabel* m_result = nullptr;
 };
 

@@ -14,6 +14,9 @@ struct Session;
 namespace nuvra::kit {
 class ButlerChannel;
 }
+namespace nuvra::platform {
+class Clipboard;
+}
 namespace nuvra::sci {
 struct ScienceState;
 }
@@ -29,6 +32,8 @@ struct ToolboxContext {
     // window, the colour scheme of the Equation toolbox); windows only read them.
     const MenuModel& menu;
     kit::ButlerChannel& butler;
+    // The program's one clipboard service.
+    platform::Clipboard& clipboard;
     // Shows a popup of the menu at a screen position; a chosen item runs its command.
     std::function<void(MenuPopup, QPoint)> popupMenu;
     // Runs the command of a menu item as if it were chosen ("mnustat" for the statistics page).

@@ -1,10 +1,5 @@
-#include "art/kit/butler_channel.h"
-#include "core/feedback.h"
-#include "core/session.h"
 #include "eval/ui/equation_window.h"
-#include "sci/science_state.h"
-#include "shell/menu_model.h"
-#include "shell/ui/toolbox_context.h"
+#include "shell/ui/tests/recording_toolbox_context.h"
 #include "shell/ui/toolbox_registry.h"
 
 #include <QAccessible>
@@ -34,30 +29,9 @@ class EquationWindowTests : public QObject {
     Q_OBJECT
 
 private:
-    struct Popup {
-        shell::MenuPopup menu;
-        QPoint at;
-    };
-
-    struct Equation {
-        core::CountingFeedback sounds;
-        core::Session session{sounds};
-        sci::ScienceState science;
-        shell::MenuModel menu;
-        kit::ButlerChannel channel;
-        std::vector<Popup> popups;
+    struct Equation : shell::ui::testing::RecordingToolboxContext {
         // Every tooltip the window asked for, "" for a hidden one.
         QStringList tooltips;
-        shell::ui::ToolboxContext context{session,
-                                          science,
-                                          menu,
-                                          channel,
-                                          [this](shell::MenuPopup popup, QPoint at) {
-                                              popups.push_back({popup, at});
-                                          },
-                                          [](std::string_view) {},
-                                          [] {},
-                                          [](sci::OperandMode) {}};
         eval::EquationToolboxState state;
         std::unique_ptr<eval::ui::EquationWindow> window;
         std::unique_ptr<QSignalSpy> commands;
@@ -434,7 +408,7 @@ private slots:
         QWidget* widget = control == "frmfx" ? equation.window.get() : equation.child(control);
         QTest::mouseClick(widget, Qt::MouseButton(button), {}, at);
         QCOMPARE(equation.popups.size(), std::size_t(1));
-        QCOMPARE(equation.popups.front().menu, popup);
+        QCOMPARE(equation.popups.front().which, popup);
         QCOMPARE(equation.popups.front().at, global);
     }
 

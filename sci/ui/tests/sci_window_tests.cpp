@@ -1,10 +1,6 @@
-#include "art/kit/butler_channel.h"
 #include "art/kit/skin_button.h"
-#include "core/feedback.h"
-#include "core/session.h"
 #include "sci/ui/sci_window.h"
-#include "shell/menu_model.h"
-#include "shell/ui/toolbox_context.h"
+#include "shell/ui/tests/recording_toolbox_context.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -24,33 +20,7 @@ class SciWindowTests : public QObject {
     Q_OBJECT
 
 private:
-    struct Popup {
-        shell::MenuPopup which;
-        QPoint at;
-    };
-
-    struct Sci {
-        core::CountingFeedback sounds;
-        core::Session session{sounds};
-        sci::ScienceState science;
-        shell::MenuModel menu;
-        kit::ButlerChannel channel;
-        std::vector<Popup> popups;
-        std::vector<std::string> menuItems;
-        std::vector<sci::OperandMode> strips;
-        int keypadFocused = 0;
-        shell::ui::ToolboxContext context{
-            session,
-            science,
-            menu,
-            channel,
-            [this](shell::MenuPopup which, QPoint at) { popups.push_back({which, at}); },
-            [this](std::string_view item) {
-                menuItems.emplace_back(item);
-                menu.checkInGroup(item);
-            },
-            [this] { ++keypadFocused; },
-            [this](sci::OperandMode mode) { strips.push_back(mode); }};
+    struct Sci : shell::ui::testing::RecordingToolboxContext {
         std::unique_ptr<sci::ui::SciWindow> window;
 
         explicit Sci(const char* x = "0", const char* page = "mnusci")
