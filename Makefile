@@ -5,7 +5,7 @@
 
 PACKAGES := cmake ninja-build g++ make pkg-config qt6-base-dev libgl-dev \
             googletest libgtest-dev libgmock-dev libbenchmark-dev clang \
-            qt6-multimedia-dev xvfb xdotool xclip imagemagick libxcb1-dev libxcb-keysyms1-dev libx11-dev libxtst-dev \
+            qt6-multimedia-dev qt6-svg-dev xvfb xdotool xclip imagemagick libxcb1-dev libxcb-keysyms1-dev libx11-dev libxtst-dev \
             python3-pyatspi at-spi2-core dbus-daemon dbus-bin dbus-session-bus-common
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
