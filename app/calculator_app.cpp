@@ -86,7 +86,9 @@ CalculatorApp::CalculatorApp(const QString& programFolder)
                 m_menuRenderer->popup(popup, at);
         },
         [this](std::string_view item) { menuItemChosen(item); }, [this] { focusKeypad(); },
-        [this](sci::OperandMode mode) { openOperandStrip(mode); }});
+        [this](sci::OperandMode mode) { openOperandStrip(mode); },
+        [this](const QImage& image) { static_cast<void>(m_clipboard.setImage(image)); },
+        [this](shell::PopupKind kind) { showPopup(kind); }});
     registerToolboxWindows(*this);
     // Told once the event loop runs, so that the warning stands over the frame, not under it.
     m_settings.setFailureListener([this](const platform::SettingsFailure& failure) {

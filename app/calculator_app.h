@@ -4,6 +4,7 @@
 #include "core/session.h"
 #include "eval/equation_toolbox.h"
 #include "frame/key_map.h"
+#include "graph/graph_toolbox_state.h"
 #include "frame/rpn_panel.h"
 #include "platform/desktop/deferred_sound_player.h"
 #include "platform/desktop/qt_clipboard.h"
@@ -73,8 +74,10 @@ public:
     // The Equation toolbox's place, width, docking and formulas, kept while its window comes
     // and goes.
     eval::EquationToolboxState& equationToolbox() { return m_equationToolbox; }
+    graph::GraphToolboxState& graphToolbox() { return m_graphToolbox; }
     kit::ButlerChannel& butler() { return m_butler; }
     shell::MenuModel& menu() { return m_menu; }
+    const shell::SettingsStore& settings() const { return m_settings; }
     shell::MenuCommands& commands() { return *m_commands; }
     shell::ui::ToolboxRegistry& toolboxes() { return *m_toolboxes; }
     // What the toolbox windows reach of the program.
@@ -133,6 +136,7 @@ private:
     core::Session m_session;
     sci::ScienceState m_science;
     eval::EquationToolboxState m_equationToolbox;
+    graph::GraphToolboxState m_graphToolbox;
     frame::RpnPanel m_panel;
     frame::KeyMap m_keys;
     kit::ButlerChannel m_butler;

@@ -55,7 +55,7 @@ inline constexpr std::array kToolboxSpecs{
                 "cot", "Constants", 3600, 3314, PlaceKind::BesideFrame, CloseKind::Unload, true,
                 true},
     ToolboxSpec{"mnugra", "Ctrl+G", 'G', "Graphing Toolbox", Toolbox::Graph, std::nullopt, "gra",
-                "Graph", 4605, 5400, PlaceKind::BesideFrame, CloseKind::Unload, true, true},
+                "Graph", 4605, 5760, PlaceKind::BesideFrame, CloseKind::Unload, true, true},
     ToolboxSpec{"mnuvar", "Ctrl+A", 'A', "Variable Toolbox", Toolbox::Variables, std::nullopt,
                 "var", "Variables", 3300, 3314, PlaceKind::BesideFrame, CloseKind::Unload, true,
                 true},

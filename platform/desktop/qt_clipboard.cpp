@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 
 namespace nuvra::platform {
 
@@ -28,6 +29,15 @@ bool QtClipboard::setText(std::string_view text)
     if (!clipboard)
         return false;
     clipboard->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return true;
+}
+
+bool QtClipboard::setImage(const QImage& image)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    clipboard->setImage(image);
     return true;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QPoint>
 
+class QImage;
+
 #include <functional>
 #include <string_view>
 
@@ -42,6 +44,10 @@ struct ToolboxContext {
     std::function<void()> focusKeypad;
     // Shows the Butler bar (creating it when needed) with its operand strip open in a mode.
     std::function<void(sci::OperandMode)> openOperandStrip;
+    // Puts a picture on the clipboard in place of what it held.
+    std::function<void(const QImage&)> copyImage;
+    // The popup notification of a kind, when the user keeps them on.
+    std::function<void(PopupKind)> showPopup;
 };
 
 } // namespace nuvra::shell::ui

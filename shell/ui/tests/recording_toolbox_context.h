@@ -8,6 +8,7 @@
 #include "shell/menu_model.h"
 #include "shell/ui/toolbox_context.h"
 
+#include <QImage>
 #include <QPoint>
 
 #include <string>
@@ -33,6 +34,7 @@ struct RecordingToolboxContext {
     std::vector<Popup> popups;
     std::vector<std::string> menuItems;
     std::vector<sci::OperandMode> strips;
+    std::vector<PopupKind> notifications;
     int keypadFocused = 0;
     ToolboxContext context{
         session,
@@ -46,7 +48,9 @@ struct RecordingToolboxContext {
             menu.checkInGroup(item);
         },
         [this] { ++keypadFocused; },
-        [this](sci::OperandMode mode) { strips.push_back(mode); }};
+        [this](sci::OperandMode mode) { strips.push_back(mode); },
+        [this](const QImage& image) { static_cast<void>(clipboard.setImage(image)); },
+        [this](PopupKind kind) { notifications.push_back(kind); }};
 };
 
 } // namespace nuvra::shell::ui::testing
