@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -171,9 +172,9 @@ public:
 private:
     struct Run {
         std::string prepared;
+        std::size_t drawing = 0; // the curve's place in the picture
         int column = 0;
         bool penUp = true;
-        double lastY = 0;
     };
 
     void start(std::string_view input);
