@@ -26,5 +26,8 @@ int runNumberCommand(const std::vector<std::string>& args, std::istream& in, std
                      std::ostream& err);
 int runKeysCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                    std::ostream& err);
+// Paints the equations on one plane into a PNG or SVG file; reads no standard input.
+int runPlotCommand(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                   std::ostream& err);
 
 } // namespace nuvra::cli

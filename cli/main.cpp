@@ -22,6 +22,10 @@ std::vector<CommandEntry> allCommands()
         {"setting", nuvra::cli::runSettingCommand,
          "  setting APPLICATION SECTION KEY [VALUE]\n"
          "                              read or write one setting\n"},
+        {"plot", nuvra::cli::runPlotCommand,
+         "  plot [--xmin A --xmax B --ymin C --ymax D --xscale E --yscale F] [--size N]\n"
+         "       EQUATION... OUT.png|OUT.svg\n"
+         "                              the equations y = f(x) on one plane, written to OUT\n"},
     };
     for (auto group : {nuvra::cli::scienceCommands(), nuvra::cli::toolCommands()})
         commands.insert(commands.end(), group.begin(), group.end());
@@ -33,7 +37,8 @@ void printUsage(std::ostream& out, const std::vector<CommandEntry>& commands)
     out << "usage: nuvra-cli COMMAND ARGUMENTS\ncommands:\n";
     for (const CommandEntry& command : commands)
         out << command.usage;
-    out << "Give - as the last argument to take one input per line from standard input.\n";
+    out << "Give - as the last argument to take one input per line from standard input\n"
+           "(all but plot).\n";
 }
 
 int runCommandLine(int argc, char** argv)
