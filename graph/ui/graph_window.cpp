@@ -9,6 +9,7 @@
 #include "platform/desktop/twips_geometry.h"
 #include "shell/ui/toolbox_context.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -566,6 +567,11 @@ bool GraphWindow::eventFilter(QObject* watched, QEvent* event)
         case QEvent::KeyPress:
             return inputKeyDown(static_cast<QKeyEvent&>(*event));
         case QEvent::FocusIn:
+            // Not for the focus that comes back with the window: the plane stays in view
+            // until the user turns to the equation.
+            if (static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason)
+                ShowPad();
+            break;
         case QEvent::MouseButtonPress:
             ShowPad();
             break;
