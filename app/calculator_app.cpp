@@ -6,6 +6,7 @@
 #include "core/ui/form1.h"
 #include "frame/ui/stack_panel_widget.h"
 #include "frame/ui/wm.h"
+#include "graph/ui/graph_window.h"
 #include "platform/linux/config_paths.h"
 #include "platform/linux/x11_global_hotkeys.h"
 #include "platform/twips.h"
@@ -396,7 +397,13 @@ void CalculatorApp::showSettingsPanel() {}
 void CalculatorApp::showAbout() {}
 void CalculatorApp::showUpdateWindow() {}
 void CalculatorApp::openControlPanel() {}
-void CalculatorApp::resetEverything() {}
+void CalculatorApp::resetEverything()
+{
+    // The Graph toolbox loses its curves, its equation and its legend, and shows its plane.
+    if (auto* graph = qobject_cast<graph::ui::GraphWindow*>(
+            m_toolboxes->window(shell::Toolbox::Graph)))
+        graph->ResetGraph();
+}
 
 void CalculatorApp::showTrayBalloon(std::string_view title, std::string_view text)
 {

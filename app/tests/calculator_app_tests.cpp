@@ -1,6 +1,7 @@
 #include "app/calculator_app.h"
 #include "core/ui/form1.h"
 #include "frame/ui/wm.h"
+#include "graph/ui/graph_window.h"
 #include "platform/linux/ini_settings_backend.h"
 #include "platform/linux/xdg_autostart.h"
 #include "shell/toolbox_table.h"
@@ -676,6 +677,101 @@ private slots:
             {"righthandle", field},
             {"but", "Close the Formula Toolbox."},
         });
+    }
+
+    // Ctrl+G opens the plotter on the stored plane (an empty range falls back to -10..10); the
+    // plane set on its panel outlives the window for the rest of the run.
+    void graphToolboxKeepsItsPlaneForTheRun()
+    {
+        Run run;
+        run.preset("Settings", "Splash", "0");
+        run.preset("Graph", "XMin", "5");
+        run.preset("Graph", "XMax", "5");
+        run.preset("Graph", "YMin", "-3");
+        run.preset("Graph", "YMax", "7.9");
+        QVERIFY(run.calculator->start({}));
+        run.key(Qt::Key_G, Qt::ControlModifier);
+        auto* graph = static_cast<graph::ui::GraphWindow*>(
+            run.calculator->toolboxes().window(shell::Toolbox::Graph));
+        QVERIFY(graph && graph->isVisible());
+        QVERIFY(run.calculator->menu().isChecked("mnugra"));
+        QCOMPARE(graph->windowTitle(), QString("Graph"));
+        QCOMPARE(graph->plotter().plane(), (graph::Plane{-10, 10, -3, 7, 1, 1}));
+
+        QTest::mouseClick(graph->findChild<QWidget*>("imgSettings"), Qt::LeftButton);
+        graph->findChild<QLineEdit*>("txtXMinimum")->setText("0");
+        QTest::mouseClick(graph->findChild<QWidget*>("cmdOK"), Qt::LeftButton);
+        QVERIFY(graph->plotter().plotting());
+        QTest::mouseClick(graph->findChild<QWidget*>("but"), Qt::LeftButton);
+        QVERIFY(!run.calculator->menu().isChecked("mnugra"));
+
+        run.key(Qt::Key_G, Qt::ControlModifier);
+        graph = static_cast<graph::ui::GraphWindow*>(
+            run.calculator->toolboxes().window(shell::Toolbox::Graph));
+        QVERIFY(graph && graph->isVisible());
+        QCOMPARE(graph->plotter().plane(), (graph::Plane{0, 10, -3, 7, 1, 1}));
+        QCOMPARE(graph->findChild<QLineEdit*>("txtXMinimum")->text(), QString("0"));
+        QVERIFY(!graph->plotter().plotting());
+        // Nothing of the plane is written back to the store.
+        QCOMPARE(run.stored("Graph", "XMin"), std::optional<std::string>("5"));
+
+        // The reset of the menu (F5) takes the curves, the equation and the legend.
+        QTest::keyClick(graph->findChild<QWidget*>("txtInput"), Qt::Key_Return);
+        QVERIFY(graph->plotter().plotting());
+        run.key(Qt::Key_F5);
+        QVERIFY(!graph->plotter().plotting());
+        QVERIFY(graph->plotter().legendEmpty());
+        QCOMPARE(graph->findChild<QLineEdit*>("txtInput")->text(), QString());
+        QCOMPARE(graph->plotter().picture().size(), std::size_t(1));
+    }
+
+    void graphHelpReachesTheButlerLabel()
+    {
+        Run run;
+        run.preset("Settings", "Splash", "0");
+        QVERIFY(run.calculator->start({}));
+        run.key(Qt::Key_F1);
+        QWidget* butler = run.calculator->toolboxes().window(shell::Toolbox::Butler);
+        run.key(Qt::Key_G, Qt::ControlModifier);
+        auto* graph = static_cast<graph::ui::GraphWindow*>(
+            run.calculator->toolboxes().window(shell::Toolbox::Graph));
+        graph->move(0, 0);
+        butler->move(0, graph->height() + 20);
+        QVERIFY(QTest::qWaitForWindowExposed(graph));
+        const char* const reset = "Reset the Graph.";
+        checkHoverHelp(run, *graph, {
+            {"gra", "The Graph toolbox to plot graphs.", {4, 30}},
+            {"txtInput", "Graphical Equation. Click to edit."},
+            {"pbGraph", "The Cartesian Plane."},
+            {"imgReload", "Replot the Graph."},
+            {"imgSettings", "View/Change Graph settings."},
+            {"AngSysM", "Angluar System used in the Graphing Toolbox is Radian."},
+            {"pull", "Show the equation bar."},
+            {"but", "Close the Graph Toolbox."},
+        });
+        graph->setEquationBarOpen(true);
+        checkHoverHelp(run, *graph, {
+            {"cmdGraph", "Plot the Fresh Graph for the given equation."},
+            {"cmd_PlotOnTop", "Plot the Graph for the given equation in the current plain."},
+            {"cmdBK", "Backspace."},
+            {"cmdCopy", "Copy the graph (image) to Clipboard."},
+            {"cmdReset", reset},
+            {"eq_reset", reset},
+            {"box_close", "Close the equation bar."},
+        });
+        graph->ShowPad();
+        checkHoverHelp(run, *graph, {
+            {"cmdSin", "Add functions to the Equation."},
+            {"pad_bot", "Add functions to the Equation.", {4, 4}},
+            {"imgPadBksp", "Backspace."},
+            {"imgPadPlot", "Plot the Graph for the given equation."},
+            {"imgPadSettings", "Hide the function, and show the Cartesian Plane."},
+        });
+        // A click on the plane says more.
+        QTest::mouseClick(graph->findChild<QWidget*>("imgPadSettings"), Qt::LeftButton);
+        QTest::mousePress(graph->findChild<QWidget*>("pbGraph"), Qt::LeftButton);
+        auto* help = butler->findChild<QLabel*>("o");
+        QCOMPARE(help->text(), QString("The Cartesian Plane. The equation will be plotted here."));
     }
 };
 
