@@ -54,7 +54,7 @@ void normaliseScale(std::string& field)
     if (!value)
         return;
     if (*value > 1000 || *value < 1)
-        field = "1";
+        field.assign(1, '1');
     else if (*value != std::trunc(*value))
         field = wholeText(std::trunc(*value));
 }
@@ -68,8 +68,8 @@ std::string& fieldOf(PlaneFieldTexts& fields, PlaneField field)
 
 PlaneFieldTexts PlaneFieldsOf(const Plane& plane)
 {
-    return {wholeText(plane.xMin),   wholeText(plane.xMax),   wholeText(plane.yMin),
-            wholeText(plane.yMax),   wholeText(plane.xScale), wholeText(plane.yScale)};
+    return {wholeText(plane.xMin), wholeText(plane.xMax),   wholeText(plane.yMin),
+            wholeText(plane.yMax), wholeText(plane.xScale), wholeText(plane.yScale)};
 }
 
 void NormaliseSettings(PlaneFieldTexts& fields)

@@ -58,21 +58,20 @@ std::vector<PlaneLine> DrawPlane(const Plane& plane, CanvasSize canvas)
     for (long i = first; i <= last; ++i) {
         if (i == 0)
             continue;
-        const double x = MapRange(static_cast<double>(i), plane.xMin, plane.xMax, kMargin,
-                                  width - kMargin);
+        const double x =
+            MapRange(static_cast<double>(i), plane.xMin, plane.xMax, kMargin, width - kMargin);
         if (isWhole(static_cast<double>(i) / plane.xScale))
             lines.push_back({LineKind::GridLine, {x, 0}, {x, height}});
         else
-            lines.push_back(
-                {LineKind::Tick, {x, height / 2 - kMargin}, {x, height / 2 + kMargin}});
+            lines.push_back({LineKind::Tick, {x, height / 2 - kMargin}, {x, height / 2 + kMargin}});
     }
     const auto bottom = static_cast<long>(std::lround(plane.yMin));
     const auto top = static_cast<long>(std::lround(plane.yMax));
     for (long j = bottom; j <= top; ++j) {
         if (j == 0)
             continue;
-        const double y = MapRange(static_cast<double>(j), plane.yMin, plane.yMax,
-                                  height - kMargin, kMargin);
+        const double y =
+            MapRange(static_cast<double>(j), plane.yMin, plane.yMax, height - kMargin, kMargin);
         if (isWhole(static_cast<double>(j) / plane.yScale))
             lines.push_back({LineKind::GridLine, {0, y}, {width, y}});
         else
@@ -132,7 +131,8 @@ std::optional<double> SampleColumn(std::string_view prepared, int column, const 
                                    CanvasSize canvas, core::DisplayValue& display)
 {
     const double x = MapRange(column, kMargin, canvas.width - kMargin, plane.xMin, plane.xMax);
-    const std::string result = eval::EvaluateGraphExpression(SubstituteColumn(prepared, x), display);
+    const std::string result =
+        eval::EvaluateGraphExpression(SubstituteColumn(prepared, x), display);
     const std::optional<double> y = eval::PlainNumberValue(result);
     if (!y || !std::isfinite(*y))
         return std::nullopt;
@@ -146,7 +146,8 @@ Plotter::Plotter(Plane plane, CanvasSize canvas) : m_plane(plane), m_canvas(canv
 
 bool Plotter::legendEmpty() const
 {
-    return std::ranges::all_of(m_legend, [](const LegendSlot& slot) { return slot.colourIndex == 0; });
+    return std::ranges::all_of(m_legend,
+                               [](const LegendSlot& slot) { return slot.colourIndex == 0; });
 }
 
 bool Plotter::legendFull() const
@@ -158,6 +159,7 @@ void Plotter::DrawPlane()
 {
     Drawing drawing{Drawing::Kind::Plane, {graph::DrawPlane(m_plane, m_canvas)}, {}};
     m_picture.push_back(std::move(drawing));
+    ++m_pictureChanges;
 }
 
 bool Plotter::PlotNew(std::string_view input)
@@ -167,6 +169,7 @@ bool Plotter::PlotNew(std::string_view input)
     if (input.empty())
         return false;
     m_picture.clear();
+    ++m_pictureChanges;
     DrawPlane();
     start(input);
     return true;
@@ -181,9 +184,17 @@ void Plotter::ResetGraph()
 {
     m_run.reset();
     m_picture.clear();
+    ++m_pictureChanges;
     m_colourList.clear();
     m_legend = {};
     DrawPlane();
+}
+
+std::optional<std::size_t> Plotter::runningDrawing() const
+{
+    if (!m_run)
+        return std::nullopt;
+    return m_run->drawing;
 }
 
 int Plotter::column() const
@@ -206,6 +217,7 @@ void Plotter::start(std::string_view input)
         *slot = {m_currentColour, std::string(input)};
     Drawing drawing{Drawing::Kind::Curve, {}, {m_currentColour, {}}};
     m_picture.push_back(std::move(drawing));
+    ++m_pictureChanges;
     m_run = Run{PrepareEquation(input), m_picture.size() - 1, 0, true};
 }
 

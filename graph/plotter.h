@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -143,6 +144,11 @@ public:
 
     // Everything drawn on the canvas since it was last cleared, in order.
     const std::vector<Drawing>& picture() const { return m_picture; }
+    // Counts the changes of the picture other than the growth of the running curve, so that a
+    // view can keep what lies under that curve.
+    std::uint64_t pictureChanges() const { return m_pictureChanges; }
+    // The place in the picture of the curve being plotted.
+    std::optional<std::size_t> runningDrawing() const;
     const std::array<LegendSlot, kColourCount>& legend() const { return m_legend; }
     bool legendEmpty() const;
     // The eighth slot is taken (the equation field widens).
@@ -182,6 +188,7 @@ private:
     Plane m_plane;
     CanvasSize m_canvas;
     std::vector<Drawing> m_picture;
+    std::uint64_t m_pictureChanges = 0;
     std::array<LegendSlot, kColourCount> m_legend{};
     std::vector<int> m_colourList;
     int m_currentColour = 1;

@@ -2,8 +2,9 @@
 # Runs the built calculator on a virtual X display as a person would use it: types a sum,
 # copies the result and reads it back from the clipboard, opens the Butler bar with F1 and reads
 # a key's help from it as a screen reader does (AT-SPI), uses a key of the scientific toolbox
-# and its statistics page and a formula of the Equation toolbox, switches to RPN with three
-# values on the stack, takes a screenshot of each, and leaves through the exit strip.
+# and its statistics page and a formula of the Equation toolbox, plots a curve and copies it,
+# switches to RPN with three values on the stack, takes a screenshot of each, and leaves through
+# the exit strip.
 #   desktop_e2e.sh NUVRA_PROGRAM [SCREENSHOT_FOLDER [SCALE]]
 set -u
 program=$1
@@ -193,6 +194,34 @@ if [ -n "$equation" ]; then
     screenshot equation "$equation"
     focus_frame
     xdotool key --delay 40 ctrl+q
+fi
+focus_frame
+
+# Ctrl+G opens the plotter; sin(x) typed into its equation field grows on the canvas, and the
+# equation bar's Copy puts the canvas on the clipboard as a picture.
+graph=$(open_toolbox ctrl+g Graph)
+expect "Ctrl+G opens the Graph toolbox" "yes" "$([ -n "$graph" ] && echo yes || echo no)"
+if [ -n "$graph" ]; then
+    # The equation field: 600/300, 3150 x 330.
+    click_at "$graph" 2000 465
+    xdotool key --delay 40 ctrl+a BackSpace
+    xdotool type --delay 40 'sin(x)'
+    xdotool key --delay 40 Return
+    # 306 columns at one per 10 ms.
+    sleep 4
+    # The pull tab opens the equation bar (4095/5340, 420 x 330); its Copy button lies at
+    # 1230/1230 in the bar, which starts at 4740/690.
+    click_at "$graph" 4305 5505
+    click_at "$graph" 6495 2100
+    expect "the clipboard holds a picture" "image/png" \
+        "$(timeout 5 xclip -o -selection clipboard -t TARGETS | grep -x image/png)"
+    timeout 5 xclip -o -selection clipboard -t image/png >"$work/graph.png"
+    expect "the picture is the canvas" "$((305 * scale))x$((305 * scale))" \
+        "$(identify -format '%wx%h' "$work/graph.png" 2>/dev/null)"
+    popup_gone
+    screenshot graph "$graph"
+    focus_frame
+    xdotool key --delay 40 ctrl+g
 fi
 focus_frame
 

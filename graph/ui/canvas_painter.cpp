@@ -6,15 +6,18 @@
 #include <QPolygonF>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace nuvra::graph::ui {
 
 namespace {
 
-// A curve point beyond this many canvas sides is pulled in: the visible part of a steep line
-// keeps its place to well within a pixel, and the rasteriser stays in its exact range.
-constexpr double kFarAway = 64;
+// Curves are cut this far outside the canvas, so that their cut ends never show.
+constexpr double kCutMargin = 4;
 constexpr int kLegendRow = 18;
 constexpr int kLegendPadding = 6;
 constexpr int kSwatch = 12;
@@ -63,21 +66,70 @@ void paintPlaneLine(QPainter& painter, const PlaneLine& line, qreal ratio)
     }
 }
 
-void paintCurve(QPainter& painter, const Curve& curve, double height)
+// The part of the segment from a to b inside the box (Liang-Barsky), if any.
+std::optional<std::pair<QPointF, QPointF>> clipSegment(QPointF a, QPointF b, const QRectF& box)
+{
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    double enter = 0;
+    double leave = 1;
+    const std::array<std::pair<double, double>, 4> edges{{
+        {-dx, a.x() - box.left()},
+        {dx, box.right() - a.x()},
+        {-dy, a.y() - box.top()},
+        {dy, box.bottom() - a.y()},
+    }};
+    for (const auto& [p, q] : edges) {
+        if (p == 0) {
+            if (q < 0)
+                return std::nullopt;
+            continue;
+        }
+        const double t = q / p;
+        if (p < 0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+        if (enter > leave)
+            return std::nullopt;
+    }
+    return std::pair{a + enter * QPointF(dx, dy), a + leave * QPointF(dx, dy)};
+}
+
+// A stroke as the polylines of its parts inside the box: a steep jump to a value far off the
+// canvas is stroked only as far as it shows, which keeps a frame of tangents cheap.
+std::vector<QPolygonF> visibleParts(const std::vector<Point>& stroke, const QRectF& box)
+{
+    std::vector<QPolygonF> parts;
+    bool open = false;
+    for (std::size_t i = 1; i < stroke.size(); ++i) {
+        const QPointF a(stroke[i - 1].x, stroke[i - 1].y);
+        const QPointF b(stroke[i].x, stroke[i].y);
+        const auto clipped = clipSegment(a, b, box);
+        if (!clipped) {
+            open = false;
+            continue;
+        }
+        if (!open || clipped->first != a) {
+            parts.emplace_back();
+            parts.back().append(clipped->first);
+        }
+        parts.back().append(clipped->second);
+        open = clipped->second == b;
+    }
+    return parts;
+}
+
+void paintCurve(QPainter& painter, const Curve& curve, const QRectF& canvas)
 {
     QPen pen(colourOf(CurveColour(curve.colourIndex)), kCurvePenWidth);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
-    const double far = kFarAway * height;
+    const QRectF box = canvas.adjusted(-kCutMargin, -kCutMargin, kCutMargin, kCutMargin);
     for (const std::vector<Point>& stroke : curve.strokes) {
-        if (stroke.size() < 2)
-            continue;
-        QPolygonF polyline;
-        polyline.reserve(static_cast<qsizetype>(stroke.size()));
-        for (const Point& point : stroke)
-            polyline.append(QPointF(point.x, std::clamp(point.y, -far, height + far)));
-        painter.drawPolyline(polyline);
+        for (const QPolygonF& part : visibleParts(stroke, box))
+            painter.drawPolyline(part);
     }
 }
 
@@ -85,21 +137,31 @@ void paintCurve(QPainter& painter, const Curve& curve, double height)
 
 void paintCanvas(QPainter& painter, const Plotter& plotter)
 {
+    paintCanvas(painter, plotter, plotter.picture().size());
+}
+
+void paintCanvas(QPainter& painter, const Plotter& plotter, std::size_t drawings)
+{
+    const CanvasSize canvas = plotter.canvas();
+    painter.fillRect(QRectF(0, 0, canvas.width, canvas.height), colourOf(kCanvasBackground));
+    for (std::size_t i = 0; i < std::min(drawings, plotter.picture().size()); ++i)
+        paintDrawing(painter, plotter, i);
+}
+
+void paintDrawing(QPainter& painter, const Plotter& plotter, std::size_t index)
+{
     const CanvasSize canvas = plotter.canvas();
     const QRectF area(0, 0, canvas.width, canvas.height);
     const qreal ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
-
+    const Drawing& drawing = plotter.picture().at(index);
     painter.save();
     painter.setClipRect(area);
-    painter.fillRect(area, colourOf(kCanvasBackground));
     painter.setRenderHint(QPainter::Antialiasing, true);
-    for (const Drawing& drawing : plotter.picture()) {
-        if (drawing.kind == Drawing::Kind::Plane) {
-            for (const PlaneLine& line : drawing.plane.lines)
-                paintPlaneLine(painter, line, ratio);
-        } else {
-            paintCurve(painter, drawing.curve, canvas.height);
-        }
+    if (drawing.kind == Drawing::Kind::Plane) {
+        for (const PlaneLine& line : drawing.plane.lines)
+            paintPlaneLine(painter, line, ratio);
+    } else {
+        paintCurve(painter, drawing.curve, area);
     }
     painter.restore();
 }

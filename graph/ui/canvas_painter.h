@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+#include <cstddef>
+
 class QImage;
 class QPainter;
 class QRectF;
@@ -14,6 +16,10 @@ namespace nuvra::graph::ui {
 // the order it was drawn, clipped to the canvas. Grid lines, ticks and axes lie on whole device
 // pixels, so they stay sharp at any device pixel ratio; curves are antialiased.
 void paintCanvas(QPainter& painter, const Plotter& plotter);
+// The background and the first drawings of the picture only.
+void paintCanvas(QPainter& painter, const Plotter& plotter, std::size_t drawings);
+// One drawing of the picture over what the painter holds, clipped to the canvas.
+void paintDrawing(QPainter& painter, const Plotter& plotter, std::size_t index);
 
 // The canvas alone as an image of its size times the ratio.
 QImage canvasImage(const Plotter& plotter, qreal devicePixelRatio = 1);

@@ -10,6 +10,7 @@
 #include "shell/ui/toolbox_context.h"
 
 #include <QFocusEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -212,6 +213,8 @@ QColor colourOf(Rgb rgb)
 }
 
 // The canvas view: paints the plotter's picture, and leaves the pointer to the panel beneath.
+// While a curve grows it keeps what lies under that curve as an image, so a tick repaints one
+// curve over a copy instead of the whole picture.
 class CanvasView : public QWidget {
 public:
     CanvasView(const Plotter& plotter, QWidget& parent) : QWidget(&parent), m_plotter(plotter)
@@ -226,11 +229,30 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
-        paintCanvas(painter, m_plotter);
+        const std::optional<std::size_t> running = m_plotter.runningDrawing();
+        if (!running || *running + 1 != m_plotter.picture().size()) {
+            m_under = QImage();
+            paintCanvas(painter, m_plotter);
+            return;
+        }
+        const qreal ratio = devicePixelRatioF();
+        if (m_under.isNull() || m_underChanges != m_plotter.pictureChanges() ||
+            m_under.devicePixelRatio() != ratio) {
+            m_under = QImage((QSizeF(size()) * ratio).toSize(),
+                             QImage::Format_ARGB32_Premultiplied);
+            m_under.setDevicePixelRatio(ratio);
+            QPainter under(&m_under);
+            paintCanvas(under, m_plotter, *running);
+            m_underChanges = m_plotter.pictureChanges();
+        }
+        painter.drawImage(QPointF(0, 0), m_under);
+        paintDrawing(painter, m_plotter, *running);
     }
 
 private:
     const Plotter& m_plotter;
+    QImage m_under;
+    std::uint64_t m_underChanges = 0;
 };
 
 void styleField(QLineEdit& field)

@@ -1,3 +1,4 @@
+#include "graph/ui/canvas_painter.h"
 #include "graph/ui/graph_window.h"
 #include "platform/twips.h"
 #include "shell/ui/tests/recording_toolbox_context.h"
@@ -183,16 +184,21 @@ private slots:
         QTest::addColumn<QStringList>("fields");
         const QStringList defaults{"-10", "10", "-10", "10", "1", "1"};
         QTest::newRow("maximum_below_minimum")
-            << "txtXMaximum" << "-12" << QStringList{"-10", "-9", "-10", "10", "1", "1"};
-        QTest::newRow("minimum_out_of_range")
-            << "txtXMinimum" << "2000" << defaults;
+            << "txtXMaximum"
+            << "-12" << QStringList{"-10", "-9", "-10", "10", "1", "1"};
+        QTest::newRow("minimum_out_of_range") << "txtXMinimum"
+                                              << "2000" << defaults;
         QTest::newRow("minimum_at_the_top")
-            << "txtYMinimum" << "1000" << QStringList{"-10", "10", "999", "1000", "1", "1"};
-        QTest::newRow("scale_below_one") << "txtXScale" << "0.5" << defaults;
+            << "txtYMinimum"
+            << "1000" << QStringList{"-10", "10", "999", "1000", "1", "1"};
+        QTest::newRow("scale_below_one") << "txtXScale"
+                                         << "0.5" << defaults;
         QTest::newRow("scale_with_fraction")
-            << "txtYScale" << "2.7" << QStringList{"-10", "10", "-10", "10", "1", "2"};
+            << "txtYScale"
+            << "2.7" << QStringList{"-10", "10", "-10", "10", "1", "2"};
         QTest::newRow("not_a_number_stays")
-            << "txtXMaximum" << "abc" << QStringList{"-10", "abc", "-10", "10", "1", "1"};
+            << "txtXMaximum"
+            << "abc" << QStringList{"-10", "abc", "-10", "10", "1", "1"};
     }
     void settingsFieldsAreCorrectedOnLeaving()
     {
@@ -379,6 +385,27 @@ private slots:
         QCOMPARE(image.pixelColor(79, row), QColor(240, 240, 240));
     }
 
+    // While a curve grows the view paints it over a kept copy of the rest of the picture: each
+    // frame equals the whole picture painted afresh, also after the plane is drawn over it.
+    void growingFramesEqualTheWholePicture()
+    {
+        Graph graph;
+        QVERIFY(graph.plot("x^2/4"));
+        graph.type("tan(x)");
+        graph.click("cmd_PlotOnTop");
+        for (int step = 0; step < 3; ++step) {
+            const int column = graph.window->plotter().column();
+            QVERIFY(
+                QTest::qWaitFor([&] { return graph.window->plotter().column() > column + 40; }));
+            QVERIFY(graph.window->plotter().plotting());
+            if (step == 1)
+                graph.window->Redraw();
+            QCOMPARE(graph.canvas().convertToFormat(QImage::Format_RGB32),
+                     graph::ui::canvasImage(graph.window->plotter())
+                         .convertToFormat(QImage::Format_RGB32));
+        }
+    }
+
     void copyPutsTheCanvasOnTheClipboard()
     {
         Graph graph;
@@ -470,8 +497,7 @@ private slots:
         QAccessibleInterface* xMin =
             QAccessible::queryAccessibleInterface(graph.field("txtXMinimum"));
         QCOMPARE(xMin->text(QAccessible::Name), QString("X-minimum"));
-        QAccessibleInterface* pad =
-            QAccessible::queryAccessibleInterface(graph.child("cmdAsn"));
+        QAccessibleInterface* pad = QAccessible::queryAccessibleInterface(graph.child("cmdAsn"));
         QCOMPARE(pad->text(QAccessible::Name), QString("Sin^-1"));
         QCOMPARE(pad->text(QAccessible::Description), QString("Add functions to the Equation."));
         graph.click("txtInput");
