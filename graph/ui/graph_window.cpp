@@ -299,7 +299,7 @@ GraphWindow::GraphWindow(shell::ui::ToolboxContext& context, GraphToolboxState& 
         kit::setTextStyle(*m_barControls.widget(label), art::palette::text(), 9);
 
     QWidget* padPanel = m_controls.widget("pad_M");
-    fillWith(*padPanel, art::palette::withAlpha(art::palette::body(), 235));
+    fillWith(*padPanel, art::palette::body());
     m_padControls = kit::buildControls(*padPanel, kPadParts, butler());
     m_padKeys = kit::buildControls(*m_padControls.widget("Pad"), kPadKeyTable, butler());
     m_padStripControls =
@@ -311,7 +311,7 @@ GraphWindow::GraphWindow(shell::ui::ToolboxContext& context, GraphToolboxState& 
     }
 
     QWidget* settingsPanel = m_controls.widget("GraSet_M");
-    fillWith(*settingsPanel, art::palette::withAlpha(art::palette::body(), 235));
+    fillWith(*settingsPanel, art::palette::body());
     auto* settingsBlock = new QWidget(settingsPanel);
     settingsBlock->setObjectName(QStringLiteral("GraSet"));
     settingsBlock->setGeometry(platform::twipsRect(kSettingsBlock));
