@@ -15,7 +15,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -54,22 +53,6 @@ struct PlotRequest {
     std::vector<std::string> equations;
     std::string path;
 };
-
-// Same test as writePlotFile's: the extension picks the format, in any case.
-bool namesPlotFile(std::string_view word)
-{
-    const auto endsWith = [word](std::string_view extension) {
-        if (word.size() <= extension.size())
-            return false;
-        const std::string_view tail = word.substr(word.size() - extension.size());
-        for (std::size_t i = 0; i < tail.size(); ++i) {
-            if (std::tolower(static_cast<unsigned char>(tail[i])) != extension[i])
-                return false;
-        }
-        return true;
-    };
-    return endsWith(".png") || endsWith(".svg");
-}
 
 // The request of the words, or nothing after one line on err that names what is wrong.
 std::optional<PlotRequest> readRequest(const std::vector<std::string>& args, std::ostream& err)
@@ -115,7 +98,7 @@ std::optional<PlotRequest> readRequest(const std::vector<std::string>& args, std
     }
     request.plane = std::get<graph::Plane>(plane);
 
-    if (positional.empty() || !namesPlotFile(positional.back())) {
+    if (positional.empty() || !graph::ui::plotFormatOf(positional.back())) {
         err << "nuvra-cli plot: the last argument names the picture, ending in .png or .svg\n";
         return std::nullopt;
     }

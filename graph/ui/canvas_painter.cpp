@@ -22,11 +22,6 @@ constexpr int kLegendRow = 18;
 constexpr int kLegendPadding = 6;
 constexpr int kSwatch = 12;
 
-QColor colourOf(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 // The device pixels a pen of a logical width covers: at least one, a whole number.
 int deviceWidth(double width, qreal ratio)
 {
@@ -52,7 +47,7 @@ void paintPlaneLine(QPainter& painter, const PlaneLine& line, qreal ratio)
 {
     const bool axis = line.kind == LineKind::Axis;
     const int widthPixels = deviceWidth(axis ? kAxisPenWidth : kGridPenWidth, ratio);
-    QPen pen(colourOf(axis ? kAxisColour : kGridColour), widthPixels / ratio);
+    QPen pen(toQColor(axis ? kAxisColour : kGridColour), widthPixels / ratio);
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
     if (line.from.x == line.to.x) {
@@ -122,7 +117,7 @@ std::vector<QPolygonF> visibleParts(const std::vector<Point>& stroke, const QRec
 
 void paintCurve(QPainter& painter, const Curve& curve, const QRectF& canvas)
 {
-    QPen pen(colourOf(CurveColour(curve.colourIndex)), kCurvePenWidth);
+    QPen pen(toQColor(CurveColour(curve.colourIndex)), kCurvePenWidth);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     painter.setPen(pen);
@@ -143,7 +138,7 @@ void paintCanvas(QPainter& painter, const Plotter& plotter)
 void paintCanvas(QPainter& painter, const Plotter& plotter, std::size_t drawings)
 {
     const CanvasSize canvas = plotter.canvas();
-    painter.fillRect(QRectF(0, 0, canvas.width, canvas.height), colourOf(kCanvasBackground));
+    painter.fillRect(QRectF(0, 0, canvas.width, canvas.height), toQColor(kCanvasBackground));
     for (std::size_t i = 0; i < std::min(drawings, plotter.picture().size()); ++i)
         paintDrawing(painter, plotter, i);
 }
@@ -196,7 +191,7 @@ void paintLegend(QPainter& painter, const Plotter& plotter, const QRectF& area)
             continue;
         const QRectF swatch(area.left() + kLegendPadding, top + (kLegendRow - kSwatch) / 2.0,
                             kSwatch, kSwatch);
-        painter.fillRect(swatch, colourOf(CurveColour(slot.colourIndex)));
+        painter.fillRect(swatch, toQColor(CurveColour(slot.colourIndex)));
         painter.setPen(Qt::black);
         const QRectF text(swatch.right() + kLegendPadding, top,
                           area.right() - swatch.right() - 2 * kLegendPadding, kLegendRow);

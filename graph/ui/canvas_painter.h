@@ -2,6 +2,7 @@
 
 #include "graph/plotter.h"
 
+#include <QColor>
 #include <QtGlobal>
 
 #include <cstddef>
@@ -11,6 +12,12 @@ class QPainter;
 class QRectF;
 
 namespace nuvra::graph::ui {
+
+// A colour of the plotter as Qt paints it.
+inline QColor toQColor(Rgb rgb)
+{
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 // Paints the canvas of a plotter at the painter's origin: the background, then the picture in
 // the order it was drawn, clipped to the canvas. Grid lines, ticks and axes lie on whole device

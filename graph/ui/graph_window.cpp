@@ -207,11 +207,6 @@ constexpr platform::TwipsRect kSettingsBlock{262, 600, 4050, 3300};
 constexpr std::array<std::string_view, kPlaneFieldCount> kFieldNames{
     "txtXMinimum", "txtXMaximum", "txtYMinimum", "txtYMaximum", "txtXScale", "txtYScale"};
 
-QColor colourOf(Rgb rgb)
-{
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 // The canvas view: paints the plotter's picture, and leaves the pointer to the panel beneath.
 // While a curve grows it keeps what lies under that curve as an image, so a tick repaints one
 // curve over a copy instead of the whole picture.
@@ -556,7 +551,7 @@ void GraphWindow::renderLegend()
         swatch->setVisible(used);
         label->setVisible(used);
         if (used)
-            fillWith(*swatch, colourOf(CurveColour(slot.colourIndex)));
+            fillWith(*swatch, toQColor(CurveColour(slot.colourIndex)));
         label->setText(QString::fromStdString(slot.label));
     }
     m_barControls.widget("cvr")->setVisible(m_plotter.legendEmpty());

@@ -8,6 +8,9 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include <algorithm>
+#include <cctype>
+
 namespace nuvra::graph::ui {
 
 namespace {
@@ -21,12 +24,27 @@ void paintPlot(QPainter& painter, const Plotter& plotter)
         paintLegend(painter, plotter, QRectF(0, canvas.height, canvas.width, legend));
 }
 
-bool endsWith(const QString& path, QLatin1StringView extension)
+// A name that is more than the extension and ends in it, in any case.
+bool hasExtension(std::string_view path, std::string_view extension)
 {
-    return path.endsWith(extension, Qt::CaseInsensitive);
+    if (path.size() <= extension.size())
+        return false;
+    const std::string_view tail = path.substr(path.size() - extension.size());
+    return std::ranges::equal(tail, extension, [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
 }
 
 } // namespace
+
+std::optional<PlotFormat> plotFormatOf(std::string_view path)
+{
+    if (hasExtension(path, ".png"))
+        return PlotFormat::Png;
+    if (hasExtension(path, ".svg"))
+        return PlotFormat::Svg;
+    return std::nullopt;
+}
 
 QImage plotImage(const Plotter& plotter)
 {
@@ -40,34 +58,34 @@ QImage plotImage(const Plotter& plotter)
 
 core::Result<void, PlotFileError> writePlotFile(const Plotter& plotter, const std::string& path)
 {
+    const std::optional<PlotFormat> format = plotFormatOf(path);
+    if (!format)
+        return core::unexpected(PlotFileError::UnknownFormat);
     const QString name = QString::fromStdString(path);
-    if (endsWith(name, QLatin1StringView(".png"))) {
+    if (*format == PlotFormat::Png) {
         QSaveFile file(name);
         if (!file.open(QIODevice::WriteOnly) || !plotImage(plotter).save(&file, "PNG") ||
             !file.commit())
             return core::unexpected(PlotFileError::CannotWrite);
         return {};
     }
-    if (endsWith(name, QLatin1StringView(".svg"))) {
-        QSaveFile file(name);
-        if (!file.open(QIODevice::WriteOnly))
-            return core::unexpected(PlotFileError::CannotWrite);
-        const CanvasSize canvas = plotter.canvas();
-        const QSize size(canvas.width, canvas.height + legendHeight(plotter));
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(QStringLiteral("Graph"));
-        {
-            QPainter painter(&svg);
-            paintPlot(painter, plotter);
-        }
-        if (!file.commit())
-            return core::unexpected(PlotFileError::CannotWrite);
-        return {};
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly))
+        return core::unexpected(PlotFileError::CannotWrite);
+    const CanvasSize canvas = plotter.canvas();
+    const QSize size(canvas.width, canvas.height + legendHeight(plotter));
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(QStringLiteral("Graph"));
+    {
+        QPainter painter(&svg);
+        paintPlot(painter, plotter);
     }
-    return core::unexpected(PlotFileError::UnknownFormat);
+    if (!file.commit())
+        return core::unexpected(PlotFileError::CannotWrite);
+    return {};
 }
 
 } // namespace nuvra::graph::ui

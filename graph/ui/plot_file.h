@@ -3,7 +3,9 @@
 #include "core/result.h"
 #include "graph/plotter.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 class QImage;
 
@@ -13,6 +15,11 @@ enum class PlotFileError {
     UnknownFormat, // the name ends in neither ".png" nor ".svg"
     CannotWrite,
 };
+
+enum class PlotFormat { Png, Svg };
+
+// The format a file name asks for by its extension, in any case (".png", ".SVG").
+std::optional<PlotFormat> plotFormatOf(std::string_view path);
 
 // The canvas with the legend of the slots in use below it.
 QImage plotImage(const Plotter& plotter);
